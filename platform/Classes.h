@@ -1,6 +1,7 @@
 #pragma once
 // Persistent objects, components, collections and the string list that the components build on.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +19,9 @@ public:
 
 // Something placed on a window, with a name and a loading state: while its stored settings are applied
 // it is `Loading()`, and `Loaded()` ends that state.
+using TObject = TPersistent;
+using TNotifyEvent = std::function<void(TObject* Sender)>;
+
 class TComponent : public TPersistent {
 public:
     bool Loading() const { return FLoading; }

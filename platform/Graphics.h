@@ -1,0 +1,79 @@
+#pragma once
+// Colours, fonts and the canvas that owner-drawn cells paint on.
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+
+#include <cstdint>
+#include <string>
+
+class QPainter;
+class QPalette;
+
+namespace platform {
+
+// 0x00BBGGRR is an explicit colour; 0x80000000 + n is system colour n.
+using TColor = std::uint32_t;
+constexpr TColor clBlack = 0x00000000;
+constexpr TColor clWhite = 0x00FFFFFF;
+constexpr TColor clNavy = 0x00800000;
+constexpr TColor clBtnFace = 0x8000000F;
+constexpr TColor clWindow = 0x80000005;
+constexpr TColor clWindowText = 0x80000008;
+constexpr TColor clHighlight = 0x8000000D;
+constexpr TColor clHighlightText = 0x8000000E;
+constexpr TColor clBtnShadow = 0x80000010;
+constexpr TColor clBtnHighlight = 0x80000014;
+
+// Resolves system colours through the palette.
+QColor ToQColor(TColor Color, const QPalette& Palette);
+
+using TAlignment = std::uint8_t;
+constexpr TAlignment taLeftJustify = 0;
+constexpr TAlignment taRightJustify = 1;
+constexpr TAlignment taCenter = 2;
+
+// Rectangle with exclusive right and bottom.
+struct TRect {
+    int Left = 0, Top = 0, Right = 0, Bottom = 0;
+    int Width() const { return Right - Left; }
+    int Height() const { return Bottom - Top; }
+    QRect ToQRect() const { return QRect(Left, Top, Width(), Height()); }
+    bool operator==(const TRect&) const = default;
+};
+
+// Text flags of the canvas's text call.
+enum : unsigned {
+    DT_LEFT = 0x0,
+    DT_CENTER = 0x1,
+    DT_RIGHT = 0x2,
+    DT_VCENTER = 0x4,
+    DT_BOTTOM = 0x8,
+    DT_SINGLELINE = 0x20,
+};
+
+// A painter with the platform's brush, font colour and text call. Brush and font colours are TColor
+// values resolved through the palette of the widget painted on.
+class TCanvas {
+public:
+    TCanvas(QPainter& Painter, const QPalette& Palette) : FPainter(Painter), FPalette(Palette) {}
+
+    TColor BrushColor = clWindow;
+    TColor FontColor = clWindowText;
+    QFont Font;
+
+    void FillRect(const TRect& Rect);
+    // Multi-line text as DrawTextA draws it: see the .cpp for the rules.
+    void DrawText(const std::string& Text, const TRect& Rect, unsigned Flags);
+    void FrameRect(const TRect& Rect, TColor Color);
+    void Line(int X1, int Y1, int X2, int Y2, TColor Color);
+    QPainter& Painter() { return FPainter; }
+    const QPalette& Palette() const { return FPalette; }
+
+private:
+    QPainter& FPainter;
+    const QPalette& FPalette;
+};
+
+} // namespace platform
