@@ -23,3 +23,13 @@ TEST(Codec, RefusesCharactersOutsideTheCodePage) {
     EXPECT_FALSE(Utf8ToCp932("\xC3\xA9").has_value());          // é
     EXPECT_EQ(Utf8ToCp932(""), std::string());
 }
+
+TEST(Codec, EscapedDecodingRoundTripsEveryByteString) {
+    const std::string cases[] = {"ABCDEFGHIJKLMNO\x83", std::string("ABC\0XYZ\x01\x02\xFF\x80", 11),
+                                 "\x90\xED\x93\xAC\x8B\x40", "\xFD\xFE\xA0", "\x81"};
+    for (const std::string& bytes : cases) {
+        const std::string utf8 = platform::Cp932ToUtf8Escaped(bytes);
+        EXPECT_EQ(platform::Utf8ToCp932Escaped(utf8), bytes);
+    }
+    EXPECT_FALSE(platform::Utf8ToCp932Escaped("\xC3\xA9").has_value());
+}
