@@ -8,10 +8,14 @@ namespace {
 
 std::optional<std::uint32_t> DigitValue(char Character, std::uint32_t Radix) {
     std::uint32_t value;
-    if (Character >= '0' && Character <= '9') value = static_cast<std::uint32_t>(Character - '0');
-    else if (Character >= 'a' && Character <= 'f') value = static_cast<std::uint32_t>(Character - 'a' + 10);
-    else if (Character >= 'A' && Character <= 'F') value = static_cast<std::uint32_t>(Character - 'A' + 10);
-    else return std::nullopt;
+    if (Character >= '0' && Character <= '9')
+        value = static_cast<std::uint32_t>(Character - '0');
+    else if (Character >= 'a' && Character <= 'f')
+        value = static_cast<std::uint32_t>(Character - 'a' + 10);
+    else if (Character >= 'A' && Character <= 'F')
+        value = static_cast<std::uint32_t>(Character - 'A' + 10);
+    else
+        return std::nullopt;
     if (value >= Radix) return std::nullopt;
     return value;
 }
@@ -35,12 +39,22 @@ std::string UnsignedText(std::uint32_t Value, int Radix) {
 
 } // namespace
 
-std::int32_t BinToIntEx(std::string_view Text) { return LeadingDigitsValue(Text, 2); }
-std::int32_t OctToIntEx(std::string_view Text) { return LeadingDigitsValue(Text, 8); }
-std::int32_t HexToIntEx(std::string_view Text) { return LeadingDigitsValue(Text, 16); }
+std::int32_t BinToIntEx(std::string_view Text) {
+    return LeadingDigitsValue(Text, 2);
+}
+std::int32_t OctToIntEx(std::string_view Text) {
+    return LeadingDigitsValue(Text, 8);
+}
+std::int32_t HexToIntEx(std::string_view Text) {
+    return LeadingDigitsValue(Text, 16);
+}
 
-std::string IntToBinEx(std::uint32_t Value) { return UnsignedText(Value, 2); }
-std::string IntToOctEx(std::uint32_t Value) { return UnsignedText(Value, 8); }
+std::string IntToBinEx(std::uint32_t Value) {
+    return UnsignedText(Value, 2);
+}
+std::string IntToOctEx(std::uint32_t Value) {
+    return UnsignedText(Value, 8);
+}
 
 std::string IntToHexEx(std::uint32_t Value, enIntEdit_HexChar HexChar) {
     std::string text = UnsignedText(Value, 16); // to_chars writes lower case

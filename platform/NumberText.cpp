@@ -17,14 +17,18 @@ namespace platform {
 
 namespace {
 
-bool IsDigit(char Character) { return Character >= '0' && Character <= '9'; }
+bool IsDigit(char Character) {
+    return Character >= '0' && Character <= '9';
+}
 
 std::string_view SkipLeading(std::string_view Text, std::string_view Blanks) {
     const std::size_t start = Text.find_first_not_of(Blanks);
     return start == std::string_view::npos ? std::string_view() : Text.substr(start);
 }
 
-bool StartsWith(std::string_view Text, char Character) { return !Text.empty() && Text.front() == Character; }
+bool StartsWith(std::string_view Text, char Character) {
+    return !Text.empty() && Text.front() == Character;
+}
 
 // Removes a leading "+" or "-"; true when it was a "-".
 bool TakeSign(std::string_view& Text) {
@@ -55,7 +59,8 @@ std::optional<std::int32_t> SignedDecimal(std::string_view Text) {
     const auto magnitude = WholeUnsigned<std::uint64_t>(Text, 10);
     const std::uint64_t limit = negative ? 2147483648u : 2147483647u;
     if (!magnitude || *magnitude > limit) return std::nullopt;
-    const std::int64_t value = negative ? -static_cast<std::int64_t>(*magnitude) : static_cast<std::int64_t>(*magnitude);
+    const std::int64_t value =
+        negative ? -static_cast<std::int64_t>(*magnitude) : static_cast<std::int64_t>(*magnitude);
     return static_cast<std::int32_t>(value);
 }
 
@@ -64,15 +69,18 @@ std::optional<std::int32_t> SignedDecimal(std::string_view Text) {
 std::size_t UnsignedRealLength(std::string_view Text) {
     std::size_t i = 0;
     std::size_t mantissaDigits = 0;
-    for (; i < Text.size() && IsDigit(Text[i]); ++i) ++mantissaDigits;
+    for (; i < Text.size() && IsDigit(Text[i]); ++i)
+        ++mantissaDigits;
     if (i < Text.size() && Text[i] == '.')
-        for (++i; i < Text.size() && IsDigit(Text[i]); ++i) ++mantissaDigits;
+        for (++i; i < Text.size() && IsDigit(Text[i]); ++i)
+            ++mantissaDigits;
     if (mantissaDigits == 0) return 0;
     if (i < Text.size() && (Text[i] == 'e' || Text[i] == 'E')) {
         std::size_t j = i + 1;
         if (j < Text.size() && (Text[j] == '+' || Text[j] == '-')) ++j;
         const std::size_t exponentStart = j;
-        while (j < Text.size() && IsDigit(Text[j])) ++j;
+        while (j < Text.size() && IsDigit(Text[j]))
+            ++j;
         if (j > exponentStart) i = j;
     }
     return i;
@@ -95,7 +103,9 @@ long double ConvertUnsignedExtended(std::string_view Number) {
     return strtold_l(std::string(Number).c_str(), nullptr, ClassicLocale());
 }
 
-std::string QuotedForMessage(std::string_view Text) { return "'" + Cp932ToUtf8(Text) + "'"; }
+std::string QuotedForMessage(std::string_view Text) {
+    return "'" + Cp932ToUtf8(Text) + "'";
+}
 
 // A finite double as its exact decimal digits: Value = Digits[0].Digits[1...] x 10^Exponent.
 struct DecimalDigits {
@@ -104,12 +114,23 @@ struct DecimalDigits {
     int Exponent = 0;
 };
 
-DecimalDigits ExactDigits(double Value) {
-    // 767 significant digits hold the exact value of every double, subnormals included.
+// At least the number of significant digits of the exact decimal form of a finite double. A double is
+// M x 2^(E-52) with M below 2^53: at most 52 - E decimals and about E log10(2) integer digits. No double
+// needs more than 767.
+int ExactDigitsBound(double Value) {
     constexpr int MaxSignificantDigits = 767;
-    std::string text(MaxSignificantDigits + 16, '\0');
+    if (Value == 0) return 1;
+    const int binaryExponent = std::ilogb(Value);
+    const int decimals = std::max(0, 52 - binaryExponent);
+    const int integerDigits = binaryExponent >= 0 ? binaryExponent * 30103 / 100000 + 1 : 0;
+    return std::min(MaxSignificantDigits, decimals + integerDigits + 1);
+}
+
+DecimalDigits ExactDigits(double Value) {
+    const int significantDigits = ExactDigitsBound(Value);
+    std::string text(static_cast<std::size_t>(significantDigits) + 16, '\0');
     const auto written = std::to_chars(text.data(), text.data() + text.size(), Value,
-                                       std::chars_format::scientific, MaxSignificantDigits - 1);
+                                       std::chars_format::scientific, significantDigits - 1);
     text.resize(static_cast<std::size_t>(written.ptr - text.data()));
 
     DecimalDigits result;
@@ -139,7 +160,8 @@ void RoundToSignificant(DecimalDigits& Number, std::int64_t Keep) {
         Number.Digits.resize(kept);
         if (roundUp) {
             std::size_t i = kept;
-            while (i > 0 && Number.Digits[i - 1] == '9') Number.Digits[--i] = '0';
+            while (i > 0 && Number.Digits[i - 1] == '9')
+                Number.Digits[--i] = '0';
             if (i == 0) {
                 Number.Digits.insert(Number.Digits.begin(), '1');
                 ++Number.Exponent;
@@ -179,9 +201,11 @@ char DigitAtPlace(const DecimalDigits& Number, std::int64_t Place) {
 // The integer digits, then "." and the given count of decimals, without a sign.
 std::string PlainDigits(const DecimalDigits& Number, std::int64_t Decimals) {
     std::string text;
-    if (Number.Digits.empty() || Number.Exponent < 0) text = "0";
+    if (Number.Digits.empty() || Number.Exponent < 0)
+        text = "0";
     else
-        for (std::int64_t place = -Number.Exponent; place <= 0; ++place) text += DigitAtPlace(Number, place);
+        for (std::int64_t place = -Number.Exponent; place <= 0; ++place)
+            text += DigitAtPlace(Number, place);
     if (Decimals <= 0) return text;
     text += '.';
     // Only the places that can hold a significant digit are looked at; the rest are zeros.
@@ -189,7 +213,8 @@ std::string PlainDigits(const DecimalDigits& Number, std::int64_t Decimals) {
         static_cast<std::int64_t>(Number.Digits.size()) - 1 - static_cast<std::int64_t>(Number.Exponent);
     const std::int64_t looked = std::clamp<std::int64_t>(lastSignificantPlace, 0, Decimals);
     text.reserve(text.size() + static_cast<std::size_t>(Decimals));
-    for (std::int64_t place = 1; place <= looked; ++place) text += DigitAtPlace(Number, place);
+    for (std::int64_t place = 1; place <= looked; ++place)
+        text += DigitAtPlace(Number, place);
     text.append(static_cast<std::size_t>(Decimals - looked), '0');
     return text;
 }
@@ -211,9 +236,13 @@ std::int32_t StrToInt(std::string_view Text) {
     throw EConvertError(QuotedForMessage(Text) + " は正しい整数ではありません");
 }
 
-std::int32_t StrToIntDef(std::string_view Text, std::int32_t Default) { return TryStrToInt(Text).value_or(Default); }
+std::int32_t StrToIntDef(std::string_view Text, std::int32_t Default) {
+    return TryStrToInt(Text).value_or(Default);
+}
 
-std::string IntToStr(std::int32_t Value) { return std::to_string(Value); }
+std::string IntToStr(std::int32_t Value) {
+    return std::to_string(Value);
+}
 
 double ReadLeadingReal(std::string_view Text) {
     Text = SkipLeading(Text, " \t\n\v\f\r");

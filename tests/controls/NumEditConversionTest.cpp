@@ -42,7 +42,7 @@ TEST(NumEditConversion, ReadsLeadingDigitsOfTheRadixAndWrapsAt32Bits) {
         {HexToIntEx, "hex", "-1F", 0},
         {HexToIntEx, "hex", " 1F", 0},
         {HexToIntEx, "hex", "F,FF", 15},
-        {HexToIntEx, "hex", std::string("1\0" "2", 3), 1},
+        {HexToIntEx, "hex", std::string{'1', '\0', '2'}, 1},
         {HexToIntEx, "hex", "\x82\x60", 0}, // a double-byte character is never a digit
     };
     for (const ReadCase& c : cases) {
@@ -80,7 +80,8 @@ TEST(NumEditConversion, WritesTheUnsignedPatternWithoutLeadingZeros) {
 TEST(NumEditConversion, WritingAndReadingBackGiveTheSameValue) {
     std::mt19937 random(20240611);
     std::vector<std::int32_t> values = {0, 1, -1, INT32_MIN, INT32_MAX};
-    for (int i = 0; i < 2000; ++i) values.push_back(static_cast<std::int32_t>(random()));
+    for (int i = 0; i < 2000; ++i)
+        values.push_back(static_cast<std::int32_t>(random()));
     for (std::int32_t value : values) {
         const auto pattern = static_cast<std::uint32_t>(value);
         ASSERT_EQ(BinToIntEx(IntToBinEx(pattern)), value);
@@ -155,12 +156,14 @@ TEST(NumEditConversion, RemovesOnlyTheSeparatorOfTheGrouping) {
     }
 }
 
-std::string DecimalText(std::int32_t value) { return std::to_string(value); }
+std::string DecimalText(std::int32_t value) {
+    return std::to_string(value);
+}
 
 TEST(NumEditConversion, RemovingSeparatorsUndoesInsertingThem) {
     std::mt19937 random(7);
-    std::vector<std::int32_t> values = {0, 1, -1, 9, -9, 10, 999, -999, 1000, -1000, 9999, 10000, -10000,
-                                        INT32_MIN, INT32_MAX};
+    std::vector<std::int32_t> values = {0,    1,     -1,   9,     -9,     10,        999,      -999,
+                                        1000, -1000, 9999, 10000, -10000, INT32_MIN, INT32_MAX};
     for (int i = 0; i < 3000; ++i) {
         const auto bits = static_cast<std::int32_t>(random());
         values.push_back(bits);
