@@ -14,9 +14,15 @@ constexpr std::string_view LineEnd = "\r\n";
 
 // The special bytes are all single-byte characters that never occur as the second byte of a CP932
 // character, so the format is handled byte by byte.
-bool IsControlOrSpace(char c) { return static_cast<unsigned char>(c) <= 0x20; }
-bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
-bool IsBlank(char c) { return IsControlOrSpace(c) && c != '\0' && !IsLineEnd(c); }
+bool IsControlOrSpace(char c) {
+    return static_cast<unsigned char>(c) <= 0x20;
+}
+bool IsLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
+bool IsBlank(char c) {
+    return IsControlOrSpace(c) && c != '\0' && !IsLineEnd(c);
+}
 
 void AppendField(std::string& out, std::string_view field) {
     if (!NeedsQuotes(field)) {
@@ -79,7 +85,8 @@ Row RowReader::ReadRow() {
 }
 
 void RowReader::SkipBlanks() {
-    while (!AtEnd() && IsBlank(FText[FPos])) ++FPos;
+    while (!AtEnd() && IsBlank(FText[FPos]))
+        ++FPos;
 }
 
 void RowReader::SkipLineEnd() {
@@ -111,7 +118,8 @@ std::string RowReader::ReadQuotedField() {
 
 std::string RowReader::ReadBareField() {
     const std::size_t start = FPos;
-    while (!AtEnd() && !IsControlOrSpace(FText[FPos]) && FText[FPos] != Comma) ++FPos;
+    while (!AtEnd() && !IsControlOrSpace(FText[FPos]) && FText[FPos] != Comma)
+        ++FPos;
     return std::string(FText.substr(start, FPos - start));
 }
 
@@ -130,14 +138,16 @@ std::string WriteLine(const Row& cells) {
 
 std::string WriteRows(const std::vector<Row>& rows) {
     std::string text;
-    for (const Row& row : rows) AppendLine(text, row);
+    for (const Row& row : rows)
+        AppendLine(text, row);
     return text;
 }
 
 std::vector<Row> ReadRows(std::string_view content) {
     RowReader reader(content.substr(0, content.find('\0')));
     std::vector<Row> rows;
-    while (!reader.AtEnd()) rows.push_back(reader.ReadRow());
+    while (!reader.AtEnd())
+        rows.push_back(reader.ReadRow());
     return rows;
 }
 
@@ -147,12 +157,14 @@ int GrownCount(int count, int fixedCount, std::size_t itemCount) {
     return std::max(count, fixedCount + static_cast<int>(itemCount));
 }
 
-std::string WriteGrid(const GridExtent& extent, const std::function<std::string(int col, int row)>& cellText) {
+std::string WriteGrid(const GridExtent& extent,
+                      const std::function<std::string(int col, int row)>& cellText) {
     std::string text;
     Row cells;
     for (int row = extent.FixedRows; row < extent.RowCount; ++row) {
         cells.clear();
-        for (int col = extent.FixedCols; col < extent.ColCount; ++col) cells.push_back(cellText(col, row));
+        for (int col = extent.FixedCols; col < extent.ColCount; ++col)
+            cells.push_back(cellText(col, row));
         AppendLine(text, cells);
     }
     return text;

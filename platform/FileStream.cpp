@@ -25,9 +25,13 @@ namespace {
     throw EFCreateError(FormatMessage("ﾌｧｲﾙ %s を作成できません", fileName));
 }
 
-[[noreturn]] void ThrowWriteError() { throw EWriteError("ｽﾄﾘｰﾑへの書き込みｴﾗｰ"); }
+[[noreturn]] void ThrowWriteError() {
+    throw EWriteError("ｽﾄﾘｰﾑへの書き込みｴﾗｰ");
+}
 
-[[noreturn]] void ThrowReadError() { throw EReadError("ｽﾄﾘｰﾑからの読み込みｴﾗｰ"); }
+[[noreturn]] void ThrowReadError() {
+    throw EReadError("ｽﾄﾘｰﾑからの読み込みｴﾗｰ");
+}
 
 // Owns an open file descriptor.
 class FileDescriptor {
@@ -88,7 +92,9 @@ bool WriteAll(int fd, std::string_view bytes) {
 }
 
 // File systems that cannot sync report EINVAL; that is no failure of the write.
-bool Sync(int fd) { return ::fsync(fd) == 0 || errno == EINVAL; }
+bool Sync(int fd) {
+    return ::fsync(fd) == 0 || errno == EINVAL;
+}
 
 void SplitPath(const std::string& path, std::string& directory, std::string& name) {
     const std::size_t slash = path.rfind('/');

@@ -48,8 +48,10 @@ struct RecordingGrid {
 RecordingGrid WorkedExampleGrid() {
     RecordingGrid grid;
     grid.Extent = {1, 1, 3, 4};
-    for (int col = 0; col < 4; ++col) grid.Cells[{col, 0}] = "head" + std::to_string(col);
-    for (int row = 0; row < 3; ++row) grid.Cells[{0, row}] = "fixed" + std::to_string(row);
+    for (int col = 0; col < 4; ++col)
+        grid.Cells[{col, 0}] = "head" + std::to_string(col);
+    for (int row = 0; row < 3; ++row)
+        grid.Cells[{0, row}] = "fixed" + std::to_string(row);
     grid.Cells[{1, 1}] = "a";
     grid.Cells[{2, 1}] = "b c";
     grid.Cells[{3, 1}] = "";
@@ -70,16 +72,17 @@ TEST(GridTextFile, WorkedExampleSavesItsExactBytes) {
 }
 
 TEST(GridTextFile, WorkedExampleLoadsBackLeavingTheUnreadCellAndFixedCells) {
-    EXPECT_EQ(gridtext::ReadRows(WorkedExampleBytes),
-              (std::vector<Row>{{"a", "b c"}, {"x\"y", "1,2", "z"}}));
+    EXPECT_EQ(gridtext::ReadRows(WorkedExampleBytes), (std::vector<Row>{{"a", "b c"}, {"x\"y", "1,2", "z"}}));
 
     RecordingGrid grid;
     grid.Extent = {1, 1, 3, 4};
     for (int col = 0; col < 4; ++col)
-        for (int row = 0; row < 3; ++row) grid.Cells[{col, row}] = "old";
+        for (int row = 0; row < 3; ++row)
+            grid.Cells[{col, row}] = "old";
     grid.Load(WorkedExampleBytes);
 
-    EXPECT_EQ(grid.Calls, (std::vector<std::string>{"cell 1,1", "cell 2,1", "cell 1,2", "cell 2,2", "cell 3,2"}));
+    EXPECT_EQ(grid.Calls,
+              (std::vector<std::string>{"cell 1,1", "cell 2,1", "cell 1,2", "cell 2,2", "cell 3,2"}));
     EXPECT_EQ(grid.Cell(1, 1), "a");
     EXPECT_EQ(grid.Cell(2, 1), "b c");
     EXPECT_EQ(grid.Cell(3, 1), "old");
@@ -96,8 +99,8 @@ TEST(GridTextFile, WritesFieldsBareOrQuoted) {
     };
     const Case cases[] = {
         {{}, "\r\n"},
-        {{""}, "\"\"\r\n"},                           // lone empty cell reads back as one empty field
-        {{"", ""}, ",\r\n"},                          // empty among several: nothing between commas
+        {{""}, "\"\"\r\n"},  // lone empty cell reads back as one empty field
+        {{"", ""}, ",\r\n"}, // empty among several: nothing between commas
         {{"a", "", "b"}, "a,,b\r\n"},
         {{"-1.5", "$FF", "~!@#;'"}, "-1.5,$FF,~!@#;'\r\n"},
         {{" a"}, "\" a\"\r\n"},
@@ -108,7 +111,7 @@ TEST(GridTextFile, WritesFieldsBareOrQuoted) {
         {{"\""}, "\"\"\"\"\r\n"},
         {{"a\"b\"\""}, "\"a\"\"b\"\"\"\"\"\r\n"},
         {{","}, "\",\"\r\n"},
-        {{"\x7F\x80\xFF"}, "\x7F\x80\xFF\r\n"},       // only bytes up to 0x20 count as blanks
+        {{"\x7F\x80\xFF"}, "\x7F\x80\xFF\r\n"},         // only bytes up to 0x20 count as blanks
         {{"\x83\x5C\x81\x40"}, "\x83\x5C\x81\x40\r\n"}, // double-byte characters, one a full-width space
         {{"a\0b"s}, "\"a\0b\"\r\n"s},
     };
@@ -129,8 +132,10 @@ TEST(GridTextFile, ReadsFieldsAndLines) {
         {" \t \r\n", {{}}},
         {"a,b", {{"a", "b"}}},
         {"  a  ,\tb\t", {{"a", "b"}}},
-        {"a b", {{"a", "b"}}},                         // a blank ends a bare field
-        {"a\x01" "b", {{"a", "b"}}},
+        {"a b", {{"a", "b"}}}, // a blank ends a bare field
+        {"a\x01"
+         "b",
+         {{"a", "b"}}},
         {"a,,b", {{"a", "", "b"}}},
         {"a, ,b", {{"a", "", "b"}}},
         {",a", {{"", "a"}}},
@@ -142,18 +147,18 @@ TEST(GridTextFile, ReadsFieldsAndLines) {
         {"\"a\"\"b\"", {{"a\"b"}}},
         {"\"\"\"\"", {{"\""}}},
         {"\" a , b \"", {{" a , b "}}},
-        {"\"ab\"cd,e", {{"ab", "cd", "e"}}},           // text after a closing quote is a new field
+        {"\"ab\"cd,e", {{"ab", "cd", "e"}}}, // text after a closing quote is a new field
         {"\"a\" , b", {{"a", "b"}}},
         {"\"a\",,b", {{"a", "", "b"}}},
-        {"\"ab", {{"ab"}}},                            // no closing quote: runs to the end
+        {"\"ab", {{"ab"}}}, // no closing quote: runs to the end
         {"\"ab\"\"", {{"ab\""}}},
-        {"a\"b,c", {{"a\"b", "c"}}},                   // a quote inside a bare field is text
+        {"a\"b,c", {{"a\"b", "c"}}}, // a quote inside a bare field is text
         {"a\rb\nc\r\nd", {{"a"}, {"b"}, {"c"}, {"d"}}},
         {"a\r\r\nb", {{"a"}, {}, {"b"}}},
         {"a\n\r", {{"a"}, {}}},
         {"a\r\n\r\n", {{"a"}, {}}},
         {"a\r\n", {{"a"}}},
-        {"a\0b\r\nc"s, {{"a"}}},                       // NUL ends the text
+        {"a\0b\r\nc"s, {{"a"}}}, // NUL ends the text
         {"\0a"s, {}},
         {"\"a\0b\""s, {{"a"}}},
         {"\"a\r\nb\",c\r\nd", {{"a\r\nb", "c"}, {"d"}}}, // a line break inside quotes stays in the field
@@ -174,7 +179,8 @@ TEST(GridTextFile, CellsWithSpecialBytesRoundTrip) {
         {"two\r\nlines", "\x83\x5C\x83\x5C", "\x81\x40"},
     };
     for (int row = 1; row <= 3; ++row)
-        for (int col = 1; col <= 3; ++col) source.Cells[{col, row}] = texts[row - 1][col - 1];
+        for (int col = 1; col <= 3; ++col)
+            source.Cells[{col, row}] = texts[row - 1][col - 1];
 
     RecordingGrid target;
     target.Extent = {1, 1, 2, 2};
@@ -183,7 +189,8 @@ TEST(GridTextFile, CellsWithSpecialBytesRoundTrip) {
     EXPECT_EQ(target.Extent.RowCount, 4);
     EXPECT_EQ(target.Extent.ColCount, 4);
     for (int row = 1; row <= 3; ++row)
-        for (int col = 1; col <= 3; ++col) EXPECT_EQ(target.Cell(col, row), texts[row - 1][col - 1]);
+        for (int col = 1; col <= 3; ++col)
+            EXPECT_EQ(target.Cell(col, row), texts[row - 1][col - 1]);
 }
 
 TEST(GridTextFile, SingleDataColumnKeepsEmptyCells) {
@@ -195,7 +202,8 @@ TEST(GridTextFile, SingleDataColumnKeepsEmptyCells) {
 
     RecordingGrid target;
     target.Extent = {1, 1, 4, 2};
-    for (int row = 1; row < 4; ++row) target.Cells[{1, row}] = "old";
+    for (int row = 1; row < 4; ++row)
+        target.Cells[{1, row}] = "old";
     target.Load(source.Save());
     EXPECT_EQ(target.Cell(1, 2), "");
 }
@@ -214,9 +222,9 @@ TEST(GridTextFile, LoadGrowsTheGridButNeverShrinksIt) {
     RecordingGrid grid;
     grid.Extent = {1, 1, 3, 3};
     grid.Load("a,b,c,d\r\ne\r\nf,g\r\nh\r\n");
-    EXPECT_EQ(grid.Calls, (std::vector<std::string>{"rows 5", "cols 5", "cell 1,1", "cell 2,1", "cell 3,1",
-                                                         "cell 4,1", "cell 1,2", "cell 1,3", "cell 2,3",
-                                                         "cell 1,4"}));
+    EXPECT_EQ(grid.Calls,
+              (std::vector<std::string>{"rows 5", "cols 5", "cell 1,1", "cell 2,1", "cell 3,1", "cell 4,1",
+                                        "cell 1,2", "cell 1,3", "cell 2,3", "cell 1,4"}));
 
     RecordingGrid large;
     large.Extent = {2, 0, 10, 8};

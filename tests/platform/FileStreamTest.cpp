@@ -31,7 +31,8 @@ protected:
     void TearDown() override {
         std::error_code ignored;
         for (const auto& entry : fs::recursive_directory_iterator(FDir, ignored))
-            if (entry.is_directory()) fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
+            if (entry.is_directory())
+                fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add);
         fs::remove_all(FDir, ignored);
     }
 
@@ -47,7 +48,8 @@ protected:
     }
     std::vector<std::string> Entries(const fs::path& dir) const {
         std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename().string());
+        for (const auto& entry : fs::directory_iterator(dir))
+            names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -58,7 +60,8 @@ protected:
 // All 256 byte values, NUL and line ends included.
 std::string EveryByte() {
     std::string bytes;
-    for (int i = 0; i < 256; ++i) bytes += static_cast<char>(i);
+    for (int i = 0; i < 256; ++i)
+        bytes += static_cast<char>(i);
     return bytes;
 }
 
@@ -67,7 +70,8 @@ std::string EveryByte() {
 void ExpectHoldsUnprivileged(const std::function<bool()>& check) {
     EXPECT_EXIT(
         {
-            if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
+            if (::geteuid() == 0 &&
+                (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
                 std::_Exit(2);
             std::_Exit(check() ? 0 : 1);
         },
@@ -143,8 +147,8 @@ TEST_F(FileStreamTest, WritingThroughASymbolicLinkReplacesTheFileItLeadsTo) {
 
 TEST_F(FileStreamTest, MissingFileOrDirectoryCannotBeOpened) {
     const std::string missing = PathOf("missing.txt");
-    EXPECT_TRUE(Raises<platform::EFOpenError>([&] { ReadFileBytes(missing); },
-                                              "ﾌｧｲﾙ " + missing + " は開けません"));
+    EXPECT_TRUE(
+        Raises<platform::EFOpenError>([&] { ReadFileBytes(missing); }, "ﾌｧｲﾙ " + missing + " は開けません"));
     EXPECT_TRUE(Raises<platform::EFOpenError>([&] { ReadFileBytes(FDir.string()); },
                                               "ﾌｧｲﾙ " + FDir.string() + " は開けません"));
 }
@@ -189,7 +193,8 @@ TEST_F(FileStreamTest, UnwritableDirectoryOrFileIsLeftAsItWas) {
 }
 
 TEST_F(FileStreamTest, WriteErrorOnADevice) {
-    EXPECT_TRUE(Raises<platform::EWriteError>([] { WriteFileBytes("/dev/full", "x"); }, "ｽﾄﾘｰﾑへの書き込みｴﾗｰ"));
+    EXPECT_TRUE(
+        Raises<platform::EWriteError>([] { WriteFileBytes("/dev/full", "x"); }, "ｽﾄﾘｰﾑへの書き込みｴﾗｰ"));
 }
 
 TEST_F(FileStreamTest, FailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
