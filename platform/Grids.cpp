@@ -688,6 +688,13 @@ void TStringGrid::SetObjects(int ACol, int ARow, void* Value) {
     if (InRange(ACol, ARow)) FCells[static_cast<std::size_t>(ARow * FStride + ACol)].Object = Value;
 }
 
+void TStringGrid::DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) {
+    if (DefaultDrawing)
+        Canvas().DrawText(Cells(ACol, ARow), TRect{ARect.Left + 2, ARect.Top + 2, ARect.Right, ARect.Bottom},
+                          DT_SINGLELINE);
+    TCustomGrid::DrawCell(ACol, ARow, ARect, AState);
+}
+
 std::string TStringGrid::GetEditText(int ACol, int ARow) {
     std::string value = Cells(ACol, ARow);
     if (OnGetEditText) OnGetEditText(this, ACol, ARow, value);

@@ -209,6 +209,8 @@ public:
     void* Objects(int ACol, int ARow) const;
     void SetObjects(int ACol, int ARow, void* Value);
 
+    // Paints the cell text (when DefaultDrawing), then raises OnDrawCell.
+    void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
     std::string GetEditText(int ACol, int ARow) override;
     // Stores the text when it differs (an open editor is not refreshed from it), then raises
     // OnSetEditText whether or not it differed.
