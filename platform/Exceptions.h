@@ -40,6 +40,10 @@ PLATFORM_EXCEPTION(EOverflow, EMathError)
 // "ﾘｽﾄのｲﾝﾃﾞｯｸｽが範囲を超えています (%d)"
 [[noreturn]] void ThrowListIndexError(int index);
 
+// The floating-point errors: "不正な浮動小数点数演算命令" and "0 による浮動小数点数除算".
+[[noreturn]] void ThrowInvalidOp();
+[[noreturn]] void ThrowZeroDivide();
+
 // Replaces the first "%s" or "%d" of a message pattern.
 std::string FormatMessage(const std::string& pattern, const std::string& argument);
 

@@ -293,7 +293,7 @@ std::int64_t TruncToInt64(long double Value) {
     constexpr long double Lowest = -9223372036854775808.0L;
     constexpr long double PastHighest = 9223372036854775808.0L;
     const long double truncated = std::trunc(Value);
-    if (!(truncated >= Lowest && truncated < PastHighest)) throw EInvalidOp("不正な浮動小数点数演算命令");
+    if (!(truncated >= Lowest && truncated < PastHighest)) ThrowInvalidOp();
     return static_cast<std::int64_t>(truncated);
 }
 
