@@ -40,6 +40,13 @@ void TCustomEdit::SetText(const std::string& Value) {
     Perform(WM_SETTEXT, 0, reinterpret_cast<std::intptr_t>(&Value));
 }
 
+std::string TCustomEdit::ShownText() const {
+    auto bytes = ToCp932(text());
+    return bytes ? *bytes : std::string();
+}
+
+void TCustomEdit::Clear() { SetText(std::string()); }
+
 int TCustomEdit::GetSelStart() const {
     const int start = hasSelectedText() ? selectionStart() : cursorPosition();
     return ByteLength(text().left(start));
@@ -75,8 +82,7 @@ void TCustomEdit::SetEditMask(const std::string& Value) {
 void TCustomEdit::DefaultHandler(TMessage& Message) {
     switch (Message.Msg) {
     case WM_GETTEXT: {
-        auto bytes = ToCp932(text());
-        *reinterpret_cast<std::string*>(Message.LParam) = bytes ? *bytes : std::string();
+        *reinterpret_cast<std::string*>(Message.LParam) = ShownText();
         Message.Result = 1;
         break;
     }
@@ -105,7 +111,7 @@ void TCustomEdit::DefaultHandler(TMessage& Message) {
 // and QLineEdit's, which passes Enter and Esc on to the window's default and cancel buttons.
 bool TCustomEdit::event(QEvent* Event) {
     if (Event->type() != QEvent::KeyPress || FNativeEvent) return QLineEdit::event(Event);
-    if (RouteKeyPress(static_cast<QKeyEvent*>(Event))) return true;
+    if (RouteClaimingKeyPress(static_cast<QKeyEvent*>(Event))) return true;
     FNativeEvent = true;
     const bool result = QLineEdit::event(Event);
     FNativeEvent = false;
@@ -114,7 +120,15 @@ bool TCustomEdit::event(QEvent* Event) {
 
 void TCustomEdit::keyPressEvent(QKeyEvent* Event) {
     if (FNativeEvent) QLineEdit::keyPressEvent(Event);
-    else if (!RouteKeyPress(Event)) Event->ignore();
+    else if (!RouteClaimingKeyPress(Event)) Event->ignore();
+}
+
+// A special key the control wanted stays with it: QLineEdit ignores Enter, Esc and Tab, and an ignored
+// key would travel on to the parents (a dialog's default or cancel button, the parent's Tab navigation).
+bool TCustomEdit::RouteClaimingKeyPress(QKeyEvent* Event) {
+    if (!RouteKeyPress(Event)) return false;
+    if (IsSpecialKey(VirtualKeyOf(*Event))) Event->accept();
+    return true;
 }
 
 // Composed text arrives as characters, each through the character filter.
@@ -135,13 +149,26 @@ QVariant TCustomEdit::inputMethodQuery(Qt::InputMethodQuery Query) const {
     return QLineEdit::inputMethodQuery(Query);
 }
 
+// Focus that leaves with the window or for a popup menu comes back to the same control: for the
+// platform that is no exit and no entry, so the control keeps its editing state meanwhile.
 void TCustomEdit::focusInEvent(QFocusEvent* Event) {
     QLineEdit::focusInEvent(Event);
+    const Qt::FocusReason reason = Event->reason();
+    if (FEntered && (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)) return;
+    FEntered = true;
+    // A click places the caret itself; QLineEdit selects all on Tab whatever AutoSelect says.
+    if (reason != Qt::MouseFocusReason) {
+        if (AutoSelect) selectAll();
+        else deselect();
+    }
     DoEnter();
 }
 
 void TCustomEdit::focusOutEvent(QFocusEvent* Event) {
     QLineEdit::focusOutEvent(Event);
+    const Qt::FocusReason reason = Event->reason();
+    if (!FEntered || reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return;
+    FEntered = false;
     DoExit();
 }
 
@@ -166,6 +193,14 @@ void TCustomEdit::TextChangedByQt() {
     FLastAccepted = now;
     setModified(false);
     Change();
+}
+
+void TCustomEdit::KeyDown(WORD& Key, TShiftState Shift) {
+    if (OnKeyDown) OnKeyDown(this, Key, Shift);
+}
+
+void TCustomEdit::KeyPress(char& Key) {
+    if (OnKeyPress) OnKeyPress(this, Key);
 }
 
 void TCustomEdit::Change() {

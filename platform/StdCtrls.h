@@ -15,6 +15,9 @@ namespace platform {
 
 enum TImeMode { imDisable = 0, imClose = 1, imOpen = 2, imDontCare = 3 };
 
+using TKeyEvent = std::function<void(TObject* Sender, WORD& Key, TShiftState Shift)>;
+using TKeyPressEvent = std::function<void(TObject* Sender, char& Key)>;
+
 class TCustomEdit : public QLineEdit, public TWinControl, public TComponent {
     Q_OBJECT
 public:
@@ -25,6 +28,11 @@ public:
     // Text read and write go through WM_GETTEXT and WM_SETTEXT, so WndProc sees every one of them.
     std::string GetText();
     void SetText(const std::string& Value);
+    // The text on screen, read without a message (for the control's own use, which no WndProc override
+    // should redirect).
+    std::string ShownText() const;
+    // Empties the text (through SetText).
+    virtual void Clear();
 
     // Selection in bytes of the CP932 text.
     int GetSelStart() const;
@@ -41,16 +49,24 @@ public:
     void SetEditMask(const std::string& Value);
 
     TImeMode ImeMode = imDontCare;
+    // Select the whole text when focus enters by keyboard or from code (not by a mouse click).
     bool AutoSelect = true;
 
     TNotifyEvent OnChange;
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;
+    TKeyEvent OnKeyDown;
+    TKeyPressEvent OnKeyPress;
 
     void DefaultHandler(TMessage& Message) override;
+    void KeyDown(WORD& Key, TShiftState Shift) override;
+    void KeyPress(char& Key) override;
 
 protected:
+    // Raised once per change of the text, whatever its cause; never when the text stays the same.
     virtual void Change();
+    // Focus entered and left the control. Focus leaving with its window (another window activated) or
+    // for a popup menu is no exit, and its return is no entry.
     virtual void DoEnter();
     virtual void DoExit();
 
@@ -62,6 +78,7 @@ protected:
     QVariant inputMethodQuery(Qt::InputMethodQuery Query) const override;
 
 private:
+    bool RouteClaimingKeyPress(QKeyEvent* Event);
     void TextChangedByQt();
     // Whether text may replace the current text as a user edit (code page and length limit).
     bool AcceptsEdit(const QString& Text) const;
@@ -71,6 +88,7 @@ private:
     QString FLastAccepted;
     bool FReverting = false;
     bool FNativeEvent = false;
+    bool FEntered = false;
 };
 
 } // namespace platform
