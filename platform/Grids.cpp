@@ -1,5 +1,7 @@
 #include "platform/Grids.h"
 
+#include "platform/Exceptions.h"
+#include "platform/Forms.h"
 #include "platform/QtText.h"
 
 #include <QApplication>
@@ -7,10 +9,26 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <algorithm>
 
 namespace platform {
+
+// ---------------------------------------------------------------------------------------------------
+// Exceptions that escape a grid's handling of an event go to the application's error box: Qt does not
+// let them pass through its event delivery.
+
+namespace {
+
+// The handler's result; true (handled) when it failed.
+template <typename F> bool Guarded(F&& Handler) {
+    bool result = true;
+    Application().Protect([&] { result = Handler(); });
+    return result;
+}
+
+} // namespace
 
 // ---------------------------------------------------------------------------------------------------
 // TInplaceEdit
@@ -41,8 +59,13 @@ void TInplaceEdit::WndProc(TMessage& Message) {
 }
 
 // Keys that move between cells go to the grid: Up, Down, Page keys, Tab without Alt, and Left or Right
-// when the caret cannot move further that way.
+// when the caret cannot move further that way. Esc cancels here, before any character filter.
 void TInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
+    if (Key == VK_ESCAPE) {
+        FGrid->CancelEditing();
+        Key = 0;
+        return;
+    }
     const int length = static_cast<int>(text().size());
     const bool noSelection = !hasSelectedText();
     bool toGrid = false;
@@ -58,20 +81,21 @@ void TInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
     }
     if (toGrid) {
         FGrid->KeyDown(Key, Shift);
-        if (Key == VK_TAB) Key = 0;
+        Key = 0;
+        return;
     }
-    if (Key == VK_UP || Key == VK_DOWN || Key == VK_PRIOR || Key == VK_NEXT) Key = 0;
+    TCustomEdit::KeyDown(Key, Shift);
 }
 
 void TInplaceEdit::DefaultHandler(TMessage& Message) {
     if (Message.Msg == WM_CHAR) {
         switch (Message.WParam) {
-        case 27: FGrid->CancelEditing(); return;
         case 13:
             FGrid->HideEditor();
             FGrid->setFocus();
             return;
-        case 9: return;
+        case 9:
+        case 27: return;
         default: break;
         }
     }
@@ -81,6 +105,24 @@ void TInplaceEdit::DefaultHandler(TMessage& Message) {
 void TInplaceEdit::Change() {
     TCustomEdit::Change();
     FGrid->EditorTextChanged();
+}
+
+bool TInplaceEdit::event(QEvent* Event) {
+    if (Event->type() == QEvent::KeyPress && FGrid->EditorTabLeaves(static_cast<QKeyEvent*>(Event))) return true;
+    return Guarded([&] { return TCustomEdit::event(Event); });
+}
+
+// Focus taken away by the user (another control clicked or tabbed to) ends the edit; a popup menu or
+// another window does not.
+void TInplaceEdit::focusOutEvent(QFocusEvent* Event) {
+    TCustomEdit::focusOutEvent(Event);
+    switch (Event->reason()) {
+    case Qt::MouseFocusReason:
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ShortcutFocusReason: Guarded([this] { return FGrid->HideEditor(), true; }); break;
+    default: break;
+    }
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -102,49 +144,73 @@ TCustomGrid::TCustomGrid(QWidget* Parent) : QAbstractScrollArea(Parent) {
     UpdateScrollBars();
 }
 
-TCustomGrid::~TCustomGrid() = default;
+// The editor goes first: it must not reach back into a grid that is partly destroyed.
+TCustomGrid::~TCustomGrid() {
+    FEditorShowing = false;
+    delete FInplaceEdit;
+    FInplaceEdit = nullptr;
+}
+
+namespace {
+
+[[noreturn]] void ThrowGridIndexError() {
+    throw EInvalidGridOperation("ｸﾞﾘｯﾄﾞｲﾝﾃﾞｯｸｽ が範囲を超えています");
+}
+
+// New fixed count of an axis: an axis that was not scrolled stays unscrolled, so cells that stop being
+// fixed come into sight.
+void SetFixedCount(TGridAxis& Axis, int Value) {
+    const bool unscrolled = Axis.FirstScrollable == Axis.Fixed;
+    Axis.Fixed = Value;
+    Axis.FirstScrollable = unscrolled ? Value : std::max(Axis.FirstScrollable, Value);
+}
+
+} // namespace
 
 void TCustomGrid::SetColCount(int Value) {
     if (Value < 1 || Value == FCols.Count) return;
+    if (FCurrent.X >= Value) HideEditor();
     const int old = FCols.Count;
-    FCols.Fixed = std::min(FCols.Fixed, Value - 1 < 0 ? 0 : Value - 1);
+    FCols.Fixed = std::min(FCols.Fixed, Value - 1);
     FCols.Resize(Value);
     SizeChanged(old, FRows.Count);
-    if (FCurrent.X >= Value) MoveCurrent(Value - 1, FCurrent.Y, true);
-    FAnchor.X = std::min(FAnchor.X, Value - 1);
-    UpdateScrollBars();
-    Invalidate();
+    KeepCurrentInside();
 }
 
 void TCustomGrid::SetRowCount(int Value) {
     if (Value < 1 || Value == FRows.Count) return;
+    if (FCurrent.Y >= Value) HideEditor();
     const int old = FRows.Count;
-    FRows.Fixed = std::min(FRows.Fixed, Value - 1 < 0 ? 0 : Value - 1);
+    FRows.Fixed = std::min(FRows.Fixed, Value - 1);
     FRows.Resize(Value);
     SizeChanged(FCols.Count, old);
-    if (FCurrent.Y >= Value) MoveCurrent(FCurrent.X, Value - 1, true);
-    FAnchor.Y = std::min(FAnchor.Y, Value - 1);
-    UpdateScrollBars();
-    Invalidate();
+    KeepCurrentInside();
 }
 
 void TCustomGrid::SetFixedCols(int Value) {
-    if (Value < 0 || Value >= FCols.Count) return;
-    FCols.Fixed = Value;
-    FCols.FirstScrollable = std::max(FCols.FirstScrollable, Value);
-    FCols.ClampScroll(viewport()->width());
-    if (FCurrent.X < Value) MoveCurrent(Value, FCurrent.Y, true);
-    UpdateScrollBars();
-    Invalidate();
+    if (Value < 0 || Value >= FCols.Count || Value == FCols.Fixed) return;
+    if (FCurrent.X < Value) HideEditor();
+    SetFixedCount(FCols, Value);
+    KeepCurrentInside();
 }
 
 void TCustomGrid::SetFixedRows(int Value) {
-    if (Value < 0 || Value >= FRows.Count) return;
-    FRows.Fixed = Value;
-    FRows.FirstScrollable = std::max(FRows.FirstScrollable, Value);
+    if (Value < 0 || Value >= FRows.Count || Value == FRows.Fixed) return;
+    if (FCurrent.Y < Value) HideEditor();
+    SetFixedCount(FRows, Value);
+    KeepCurrentInside();
+}
+
+void TCustomGrid::KeepCurrentInside() {
+    auto inside = [](int Index, const TGridAxis& Axis) {
+        return std::clamp(Index, Axis.Fixed, std::max(Axis.Fixed, Axis.Count - 1));
+    };
+    FCurrent = TGridCoord{inside(FCurrent.X, FCols), inside(FCurrent.Y, FRows)};
+    FAnchor = TGridCoord{inside(FAnchor.X, FCols), inside(FAnchor.Y, FRows)};
+    FCols.ClampScroll(viewport()->width());
     FRows.ClampScroll(viewport()->height());
-    if (FCurrent.Y < Value) MoveCurrent(FCurrent.X, Value, true);
     UpdateScrollBars();
+    PlaceEditor();
     Invalidate();
 }
 
@@ -163,7 +229,7 @@ void TCustomGrid::SetDefaultRowHeight(int Value) {
 }
 
 void TCustomGrid::SetColWidths(int Index, int Value) {
-    if (Index < 0 || Index >= FCols.Count) return;
+    if (Index < 0 || Index >= FCols.Count) ThrowGridIndexError();
     FCols.SetSize(Index, Value);
     UpdateScrollBars();
     PlaceEditor();
@@ -171,7 +237,7 @@ void TCustomGrid::SetColWidths(int Index, int Value) {
 }
 
 void TCustomGrid::SetRowHeights(int Index, int Value) {
-    if (Index < 0 || Index >= FRows.Count) return;
+    if (Index < 0 || Index >= FRows.Count) ThrowGridIndexError();
     FRows.SetSize(Index, Value);
     UpdateScrollBars();
     PlaceEditor();
@@ -195,13 +261,23 @@ TGridRect TCustomGrid::Selection() const {
     return GridRectOf(FAnchor, FCurrent);
 }
 
+void TCustomGrid::SetCol(int Value) {
+    if (Value != FCurrent.X) MoveCurrent(Value, FCurrent.Y, true);
+}
+
+void TCustomGrid::SetRow(int Value) {
+    if (Value != FCurrent.Y) MoveCurrent(FCurrent.X, Value, true);
+}
+
 void TCustomGrid::SetSelection(const TGridRect& Value) {
-    const TGridRect old = Selection();
-    if (!MoveCurrent(Value.Left, Value.Top, true)) return;
-    FAnchor = TGridCoord{Value.Left, Value.Top};
-    FCurrent = TGridCoord{Value.Right, Value.Bottom};
-    if (!(FOptions & goRangeSelect)) FAnchor = FCurrent;
-    if (!(old == Selection())) Invalidate();
+    auto col = [this](int Index) { return std::clamp(Index, FCols.Fixed, std::max(FCols.Fixed, FCols.Count - 1)); };
+    auto row = [this](int Index) { return std::clamp(Index, FRows.Fixed, std::max(FRows.Fixed, FRows.Count - 1)); };
+    const TGridCoord current{col(Value.Right), row(Value.Bottom)};
+    if (!(current == FCurrent)) HideEditor();
+    FAnchor = TGridCoord{col(Value.Left), row(Value.Top)};
+    FCurrent = current;
+    ScrollIntoView(FCurrent.X, FCurrent.Y);
+    Invalidate();
 }
 
 void TCustomGrid::SetTopRow(int Value) {
@@ -288,41 +364,73 @@ void TCustomGrid::SetEditorMode(bool Value) {
     else HideEditor();
 }
 
+// An editor already showing for the current cell keeps its text and only takes the focus.
 void TCustomGrid::ShowEditor() {
     if (!CanEditShow()) return;
     if (!FInplaceEdit) FInplaceEdit = CreateEditor();
-    FFillingEditor = true;
-    FInplaceEdit->RefreshContents();
-    FFillingEditor = false;
-    FFilledText = FInplaceEdit->GetText();
-    FEditorShowing = true;
-    ScrollIntoView(FCurrent.X, FCurrent.Y);
-    PlaceEditor();
-    FInplaceEdit->show();
+    if (!FEditorShowing) {
+        struct Filling {
+            bool& Flag;
+            explicit Filling(bool& F) : Flag(F) { Flag = true; }
+            ~Filling() { Flag = false; }
+        };
+        {
+            Filling filling(FFillingEditor);
+            FInplaceEdit->RefreshContents();
+        }
+        FFilledText = FInplaceEdit->GetText();
+        FEditorModified = false;
+        EditorFilled(FCurrent.X, FCurrent.Y);
+        FEditorShowing = true;
+        ScrollIntoView(FCurrent.X, FCurrent.Y);
+        PlaceEditor();
+        FInplaceEdit->show();
+        InvalidateCell(FCurrent.X, FCurrent.Y);
+    }
     FInplaceEdit->setFocus(Qt::OtherFocusReason);
-    InvalidateCell(FCurrent.X, FCurrent.Y);
 }
 
+// Each change was stored as it was made; the store on closing repeats the last one. An editor the user
+// did not change stores nothing, so opening and closing it never alters a cell.
 void TCustomGrid::HideEditor() {
     if (!FEditorShowing || !FInplaceEdit) return;
     FEditorShowing = false;
-    const bool hadFocus = FInplaceEdit->hasFocus();
-    SetEditText(FCurrent.X, FCurrent.Y, FInplaceEdit->GetText());
+    const bool store = FEditorModified;
+    FEditorModified = false;
+    const std::string text = FInplaceEdit->GetText();
+    // The grid takes the focus before the editor hides, so that Qt does not pass it to another control.
+    if (FInplaceEdit->hasFocus() || window()->focusWidget() == FInplaceEdit) setFocus(Qt::OtherFocusReason);
     FInplaceEdit->hide();
-    if (hadFocus) setFocus(Qt::OtherFocusReason);
     Invalidate();
+    if (store) SetEditText(FCurrent.X, FCurrent.Y, text);
 }
 
 void TCustomGrid::CancelEditing() {
     if (!FEditorShowing) return;
-    FInplaceEdit->SetText(FFilledText);
-    SetEditText(FCurrent.X, FCurrent.Y, FFilledText);
+    const bool changed = FEditorModified;
+    FEditorModified = false;
     HideEditor();
+    if (changed) RestoreEditedCell(FCurrent.X, FCurrent.Y, FFilledText);
 }
+
+void TCustomGrid::RestoreEditedCell(int ACol, int ARow, const std::string& FilledText) {
+    SetEditText(ACol, ARow, FilledText);
+}
+
+void TCustomGrid::EditorFilled(int, int) {}
 
 void TCustomGrid::EditorTextChanged() {
     if (FFillingEditor || !FEditorShowing) return;
+    FEditorModified = true;
     SetEditText(FCurrent.X, FCurrent.Y, FInplaceEdit->GetText());
+}
+
+bool TCustomGrid::EditorTabLeaves(QKeyEvent* Event) {
+    if (!FEditorShowing || VirtualKeyOf(*Event) != VK_TAB || (ShiftStateOf(*Event) & ssAlt)) return false;
+    if (FInplaceEdit->Perform(CM_WANTSPECIALKEY, VK_TAB, 0) == 1) return false;
+    Guarded([this] { return HideEditor(), true; });
+    QApplication::sendEvent(this, Event);
+    return true;
 }
 
 void TCustomGrid::PlaceEditor() {
@@ -345,18 +453,15 @@ bool TCustomGrid::MoveCurrent(int ACol, int ARow, bool MoveAnchor) {
     ARow = std::clamp(ARow, FRows.Fixed, std::max(FRows.Fixed, FRows.Count - 1));
     const TGridCoord target{ACol, ARow};
     const bool anchorMoves = MoveAnchor || !(FOptions & goRangeSelect);
-    if (target == FCurrent && (!anchorMoves || FAnchor == FCurrent)) return true;
-    if (!(target == FCurrent) && !SelectCell(ACol, ARow)) return false;
+    const bool cellChanges = !(target == FCurrent);
+    if (!cellChanges && (!anchorMoves || FAnchor == FCurrent)) return true;
+    if (cellChanges && !SelectCell(ACol, ARow)) return false;
     const bool keepEditor = (FOptions & goAlwaysShowEditor) && FEditorShowing;
-    if (!keepEditor) HideEditor();
-    else SetEditText(FCurrent.X, FCurrent.Y, FInplaceEdit->GetText());
+    if (cellChanges) HideEditor();
     FCurrent = target;
     if (anchorMoves) FAnchor = target;
     ScrollIntoView(ACol, ARow);
-    if (keepEditor) {
-        FEditorShowing = false;
-        ShowEditor();
-    }
+    if (keepEditor && cellChanges) ShowEditor();
     Invalidate();
     return true;
 }
@@ -406,10 +511,8 @@ void TCustomGrid::SizeChanged(int, int) {}
 
 // ---- painting --------------------------------------------------------------------------------------
 
-bool TCustomGrid::IsActiveControl() const {
-    const QWidget* focus = window() ? window()->focusWidget() : nullptr;
-    return focus == this && (hasFocus() || !QApplication::focusWidget() || QApplication::focusWidget() == this);
-}
+// The grid is its window's active control even while another window has the keyboard.
+bool TCustomGrid::IsActiveControl() const { return window()->focusWidget() == this; }
 
 TGridDrawState TCustomGrid::StateOf(int ACol, int ARow) const {
     TGridDrawState state = 0;
@@ -419,9 +522,20 @@ TGridDrawState TCustomGrid::StateOf(int ACol, int ARow) const {
     return state;
 }
 
+// An error while painting is shown once the paint is over, not from inside it.
 void TCustomGrid::paintEvent(QPaintEvent* Event) {
     QPainter painter(viewport());
-    PaintCells(painter, Event->rect());
+    try {
+        PaintCells(painter, Event->rect());
+    } catch (const std::exception& Error) {
+        FCanvas = nullptr;
+        if (FPaintErrorPending) return;
+        FPaintErrorPending = true;
+        QTimer::singleShot(0, this, [this, message = std::string(Error.what())] {
+            Application().HandleException(Exception(message));
+            FPaintErrorPending = false;
+        });
+    }
 }
 
 void TCustomGrid::PaintCells(QPainter& Painter, const QRect& Exposed) {
@@ -555,15 +669,21 @@ void TCustomGrid::DefaultHandler(TMessage& Message) {
         if (ch == 13) {
             if (FEditorShowing) HideEditor();
             else ShowEditor();
-        } else if (ch >= 32 || ch < 0 || (ch > 127)) {
-            // A typed character opens the editor with its text selected and replaces it.
-            if (!FEditorShowing) ShowEditor();
-            if (FEditorShowing) {
-                FInplaceEdit->selectAll();
-                QKeyEvent* event = CurrentKeyEvent();
-                if (event) QApplication::sendEvent(FInplaceEdit, event);
-                else FInplaceEdit->Perform(WM_CHAR, Message.WParam, 0);
+        } else if (ch == 8 || ch >= 32) {
+            // A typed character opens the editor with its text selected, and goes to the editor, where
+            // it replaces the text. The key press goes once: the second byte of a double-byte
+            // character has already arrived with it.
+            if (NativeKeyHandled()) break;
+            if (!FEditorShowing) {
+                ShowEditor();
+                if (FEditorShowing) FInplaceEdit->selectAll();
+            }
+            if (!FEditorShowing) break;
+            if (QKeyEvent* event = CurrentKeyEvent()) {
                 SetNativeKeyHandled();
+                QApplication::sendEvent(FInplaceEdit, event);
+            } else {
+                FInplaceEdit->Perform(WM_CHAR, Message.WParam, 0);
             }
         }
         break;
@@ -574,7 +694,7 @@ void TCustomGrid::DefaultHandler(TMessage& Message) {
 
 bool TCustomGrid::event(QEvent* Event) {
     if (Event->type() == QEvent::KeyPress && !FNativeEvent) {
-        if (RouteKeyPress(static_cast<QKeyEvent*>(Event))) return true;
+        if (Guarded([&] { return RouteKeyPress(static_cast<QKeyEvent*>(Event)); })) return true;
         FNativeEvent = true;
         const bool result = QAbstractScrollArea::event(Event);
         FNativeEvent = false;
@@ -649,6 +769,17 @@ void TCustomGrid::mouseReleaseEvent(QMouseEvent* Event) {
     if (OnMouseUp) OnMouseUp(this, ButtonOf(*Event), MouseShift(*Event), pos.x(), pos.y());
 }
 
+bool TCustomGrid::viewportEvent(QEvent* Event) {
+    switch (Event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel: return Guarded([&] { return QAbstractScrollArea::viewportEvent(Event); });
+    default: return QAbstractScrollArea::viewportEvent(Event);
+    }
+}
+
 void TCustomGrid::focusInEvent(QFocusEvent* Event) {
     QAbstractScrollArea::focusInEvent(Event);
     Invalidate();
@@ -704,6 +835,13 @@ std::string TStringGrid::GetEditText(int ACol, int ARow) {
 void TStringGrid::SetEditText(int ACol, int ARow, const std::string& Value) {
     if (Value != Cells(ACol, ARow)) SetCells(ACol, ARow, Value);
     if (OnSetEditText) OnSetEditText(this, ACol, ARow, Value);
+}
+
+void TStringGrid::EditorFilled(int ACol, int ARow) { FTextBeforeEdit = Cells(ACol, ARow); }
+
+void TStringGrid::RestoreEditedCell(int ACol, int ARow, const std::string&) {
+    if (FTextBeforeEdit != Cells(ACol, ARow)) SetCells(ACol, ARow, FTextBeforeEdit);
+    if (OnSetEditText) OnSetEditText(this, ACol, ARow, FTextBeforeEdit);
 }
 
 void TStringGrid::SizeChanged(int, int) {

@@ -46,7 +46,8 @@ using TSetEditEvent = std::function<void(TObject* Sender, int ACol, int ARow, co
 using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
 
-// The editor that a grid places over its current cell.
+// The editor that a grid places over its current cell. Keys that move between cells go to the grid; Esc
+// cancels the edit; every change of the text is stored in the cell at once.
 class TInplaceEdit : public TCustomEdit {
     Q_OBJECT
 public:
@@ -60,6 +61,8 @@ public:
 
 protected:
     void Change() override;
+    bool event(QEvent* Event) override;
+    void focusOutEvent(QFocusEvent* Event) override;
 
 private:
     TCustomGrid* FGrid;
@@ -85,6 +88,7 @@ public:
     void SetDefaultColWidth(int Value);
     int DefaultRowHeight() const { return FRows.DefaultSize; }
     void SetDefaultRowHeight(int Value);
+    // Setting the size of a column or row the grid does not have raises EInvalidGridOperation.
     int ColWidths(int Index) const { return FCols.Size(Index); }
     void SetColWidths(int Index, int Value);
     int RowHeights(int Index) const { return FRows.Size(Index); }
@@ -96,11 +100,14 @@ public:
 
     // The current cell. Setting it moves like a user's move: OnSelectCell is asked first, an open
     // editor is closed (its text stored), the selection shrinks to the cell, and it is scrolled into view.
+    // Setting the value it already has does nothing.
     int Col() const { return FCurrent.X; }
-    void SetCol(int Value) { MoveCurrent(Value, FCurrent.Y, true); }
+    void SetCol(int Value);
     int Row() const { return FCurrent.Y; }
-    void SetRow(int Value) { MoveCurrent(FCurrent.X, Value, true); }
+    void SetRow(int Value);
     TGridRect Selection() const;
+    // The anchor goes to the top left, the current cell to the bottom right, without asking
+    // OnSelectCell; an open editor is closed first, so its text lands in the cell it was opened for.
     void SetSelection(const TGridRect& Value);
     int TopRow() const { return FRows.FirstScrollable; }
     void SetTopRow(int Value);
@@ -117,11 +124,16 @@ public:
     // The cell under a point of the grid's client area; -1, -1 outside every cell.
     void MouseToCell(int X, int Y, int& ACol, int& ARow) const;
     TGridCoord MouseCoord(int X, int Y) const;
+    // The cell's rectangle in the client area; empty when the cell is out of sight.
     TRect CellRect(int ACol, int ARow) const;
+    // Whether the grid itself holds the keyboard focus (not its editor).
+    bool Focused() const { return hasFocus(); }
 
     bool EditorMode() const;
     void SetEditorMode(bool Value);
+    // Shows the editor over the current cell, filled from it, when editing is allowed there.
     void ShowEditor();
+    // Closes the editor; when the user changed its text, the text is stored once more.
     void HideEditor();
     TInplaceEdit* InplaceEditor() const { return FInplaceEdit; }
 
@@ -145,6 +157,7 @@ public:
 
     void KeyDown(WORD& Key, TShiftState Shift) override;
     void DefaultHandler(TMessage& Message) override;
+    // Marks the whole grid for repainting.
     void Invalidate() { viewport()->update(); }
     void InvalidateCell(int ACol, int ARow);
     // The canvas of the paint in progress; valid only inside DrawCell.
@@ -155,8 +168,14 @@ protected:
     // otherwise it stretches from the anchor. Returns false when the move was refused.
     bool MoveCurrent(int ACol, int ARow, bool MoveAnchor);
     virtual void SizeChanged(int OldColCount, int OldRowCount);
+    // Esc after a change: gives the cell back what it held when the editor was filled. The base grid,
+    // which keeps no texts, stores the fill text again.
+    virtual void RestoreEditedCell(int ACol, int ARow, const std::string& FilledText);
+    // The editor has just been filled for this cell.
+    virtual void EditorFilled(int ACol, int ARow);
     // Called when the in-place editor's text changed through the user.
     void EditorTextChanged();
+    // Esc in the editor: closes it and undoes what it stored.
     void CancelEditing();
 
     bool event(QEvent* Event) override;
@@ -165,6 +184,7 @@ protected:
     void mousePressEvent(QMouseEvent* Event) override;
     void mouseMoveEvent(QMouseEvent* Event) override;
     void mouseReleaseEvent(QMouseEvent* Event) override;
+    bool viewportEvent(QEvent* Event) override;
     void resizeEvent(QResizeEvent* Event) override;
     void scrollContentsBy(int DX, int DY) override;
     void focusInEvent(QFocusEvent* Event) override;
@@ -181,6 +201,11 @@ private:
     void PlaceEditor();
     void MoveByKey(int DCol, int DRow, bool Extend);
     int PageRows() const;
+    // After a change of the counts or fixed counts: the current cell and the anchor are brought inside
+    // the scrollable cells, without asking OnSelectCell.
+    void KeepCurrentInside();
+    // Tab in the editor that the grid does not keep: the editor closes and the grid takes the key.
+    bool EditorTabLeaves(QKeyEvent* Event);
 
     TGridAxis FCols;
     TGridAxis FRows;
@@ -190,11 +215,14 @@ private:
     TInplaceEdit* FInplaceEdit = nullptr;
     bool FEditorShowing = false;
     bool FFillingEditor = false;
+    // The user changed the editor's text since it was filled.
+    bool FEditorModified = false;
     std::string FFilledText;
     bool FSelecting = false;
     bool FClickOnCurrent = false;
     bool FNativeEvent = false;
     bool FSyncingScrollBars = false;
+    bool FPaintErrorPending = false;
     TCanvas* FCanvas = nullptr;
 };
 
@@ -218,6 +246,9 @@ public:
 
 protected:
     void SizeChanged(int OldColCount, int OldRowCount) override;
+    // Puts back the cell text the editor started from and raises OnSetEditText with it.
+    void RestoreEditedCell(int ACol, int ARow, const std::string& FilledText) override;
+    void EditorFilled(int ACol, int ARow) override;
 
 private:
     struct Cell {
@@ -227,6 +258,7 @@ private:
     bool InRange(int ACol, int ARow) const;
     std::vector<Cell> FCells; // row-major
     int FStride = 0;
+    std::string FTextBeforeEdit;
 };
 
 } // namespace platform
