@@ -1,5 +1,9 @@
 #include "app/ColumnCatalogue.h"
 
+#include "platform/Codec.h"
+
+#include <vector>
+
 namespace app {
 
 // Header text, tooltip part and status-bar part of every column.
@@ -58,6 +62,14 @@ std::string ColumnHints(int Column) {
     return std::string(entry.Tooltip) + "|" + entry.Status;
 }
 
-std::string ColumnHeaderLetters(int Column) { return kColumnCatalogue[Column].Header; }
+// Header texts become cell data, so they are converted to the code page once.
+std::string ColumnHeaderLetters(int Column) {
+    static const std::vector<std::string> headers = [] {
+        std::vector<std::string> texts;
+        for (const TColumnEntry& entry : kColumnCatalogue) texts.push_back(platform::Utf8ToCp932(entry.Header).value());
+        return texts;
+    }();
+    return headers[static_cast<std::size_t>(Column)];
+}
 
 } // namespace app

@@ -17,7 +17,7 @@ extern const TColumnEntry kColumnCatalogue[kColumnCount];
 
 // The stored hint of a column: tooltip part, "|", status-bar part. Column 0-46.
 std::string ColumnHints(int Column);
-// The header cell text of a column (column 0: the name column's header).
+// The header cell text of a column in CP932 (column 0: the name column's header).
 std::string ColumnHeaderLetters(int Column);
 
 } // namespace app

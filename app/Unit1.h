@@ -2,11 +2,12 @@
 // The editor window: the unit table in a grid, the menus and file commands, the settings file, and the
 // one image of the unit file that every command edits.
 
+#include "app/RangeArithmetic.h"
 #include "app/UnitFile.h"
 
+#include "grid/GridEx.h"
 #include "platform/Dialogs.h"
 #include "platform/Forms.h"
-#include "platform/Grids.h"
 
 #include <memory>
 #include <string>
@@ -14,7 +15,7 @@
 namespace app {
 
 class TDialogAbout;
-using TEditorGrid = platform::TStringGrid;
+using TEditorGrid = TStringGridEx;
 
 class TForm1 : public platform::TForm {
     Q_OBJECT
@@ -47,6 +48,32 @@ public:
     void Edit1Click(platform::TObject* Sender);
     void About1Click(platform::TObject* Sender);
 
+    // Column set-up and hints.
+    void ApplicationHint(platform::TObject* Sender);
+    void StringGridEx1SelectCell(platform::TObject* Sender, int ACol, int ARow, bool& CanSelect);
+    void StringGridEx1MouseDown(platform::TObject* Sender, platform::TMouseButton Button, platform::TShiftState Shift,
+                                int X, int Y);
+    void StringGridEx1MouseMove(platform::TObject* Sender, platform::TShiftState Shift, int X, int Y);
+
+    // Cell write-back and editing modes.
+    void StringGridEx1SetEditText(platform::TObject* Sender, int ACol, int ARow, const std::string& Value);
+    void StoreCellValue(int ACol, int ARow);
+    void SetCellValue(int ACol, int ARow, std::int64_t Value);
+    void ModeU1Click(platform::TObject* Sender);
+    void ModeM1Click(platform::TObject* Sender);
+
+    // Clipboard.
+    void Copy1Click(platform::TObject* Sender);
+    void Cut1Click(platform::TObject* Sender);
+    void Paste1Click(platform::TObject* Sender);
+
+    // Range arithmetic.
+    void CalcA1Click(platform::TObject* Sender);
+    void CalcM1Click(platform::TObject* Sender);
+    void CalcD1Click(platform::TObject* Sender);
+    void CalcO1Click(platform::TObject* Sender);
+    void CalcN1Click(platform::TObject* Sender);
+
     TLoadResult LoadUnitFile(const std::string& Path);
     void ShowRecordsInGrid();
     void SetRecordName(int Row, const std::string& Text);
@@ -54,11 +81,16 @@ public:
     const TUnitFileImage& Image() const { return *FImage; }
     bool FileLoaded() const { return FFileLoaded; }
     const std::string& SettingsFileName() const { return FSettingsFileName; }
+    int LastHintCol = 0;
+    int LastHintRow = 0;
 
 private:
     void InitializeComponents();
     void LoadSettings();
     void SaveSettings(const std::string& Path);
+    void ShowHintInStatusBar();
+    // Asks for an operand and applies the operation to every integer cell of the selection.
+    void CalculateSelection(TCalcOperation Operation, const char* Caption, const char* Prompt);
 
     std::string FSettingsFileName;
     // One block for the whole run: the grid's cell references point into it.

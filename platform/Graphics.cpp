@@ -6,6 +6,8 @@
 #include <QPalette>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace platform {
 
 QColor ToQColor(TColor Color, const QPalette& Palette) {
@@ -60,7 +62,11 @@ void TCanvas::DrawText(const std::string& Text, const TRect& Rect, unsigned Flag
     FPainter.setClipRect(Rect.ToQRect());
     FPainter.setFont(Font);
     const QFontMetrics metrics(Font);
-    const int lineHeight = metrics.height();
+    // Lines are one em high, as the designed bitmap fonts are; fonts with a taller ascent (the CJK
+    // fallbacks) are drawn with their em box at the line's top so their glyphs are not cut.
+    const int em = Font.pixelSize() > 0 ? Font.pixelSize() : metrics.height();
+    const int lineHeight = std::min(metrics.height(), std::max(em, metrics.ascent()));
+    const int raise = std::max(0, metrics.ascent() - (em * 7 + 4) / 8);
     int y = Rect.Top;
     if (Flags & DT_SINGLELINE) {
         if (Flags & DT_BOTTOM) y = Rect.Bottom - lineHeight;
@@ -78,7 +84,7 @@ void TCanvas::DrawText(const std::string& Text, const TRect& Rect, unsigned Flag
         if (horizontal == Qt::AlignRight) lineRect.moveRight(Rect.Right - 1);
         else if (horizontal == Qt::AlignHCenter) lineRect.moveLeft(Rect.Left + (Rect.Width() - width) / 2);
         FPainter.fillRect(lineRect, background);
-        FPainter.drawText(QRect(Rect.Left, y, Rect.Width(), lineHeight),
+        FPainter.drawText(QRect(Rect.Left, y - raise, Rect.Width(), metrics.height()),
                           horizontal | Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextDontClip, line);
         y += lineHeight;
     }
