@@ -39,9 +39,17 @@ protected:
     app::TForm1& CreateForm() {
         window = std::make_unique<app::TForm1>(SettingsPath());
         window->show();
+        window->activateWindow();
         QApplication::setActiveWindow(window.get());
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         return *window;
+    }
+
+    // Gives the window the activation back, as after a dialog closes.
+    void Activate() {
+        window->activateWindow();
+        QApplication::setActiveWindow(window.get());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
     void Shortcut(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
@@ -60,6 +68,7 @@ protected:
         CreateForm();
         OpenThroughDialog(Path("weapon.prm"));
         EXPECT_TRUE(window->FileLoaded());
+        Activate();
         return *window;
     }
 
