@@ -1,6 +1,6 @@
 #pragma once
-// File dialogs, the input dialog and the clipboard. Paths are the system's own (UTF-8 here); dialog
-// texts are UTF-8; clipboard texts are CP932 on our side and Unicode on the system's.
+// File dialogs, the input dialog and the clipboard. Paths are the system's own bytes; dialog texts are
+// UTF-8; the input dialog's value and clipboard texts are CP932 on our side and Unicode on the system's.
 
 #include <optional>
 #include <string>
@@ -15,8 +15,9 @@ class TFileDialog {
 public:
     std::string Title;
     std::string InitialDir;
+    // The proposed file; a path in it also gives the folder the dialog starts in.
     std::string FileName;
-    // "name|pattern|name|pattern"
+    // "name|pattern|name|pattern"; patterns of one entry are separated by ";".
     std::string Filter;
     unsigned Options = ofHideReadOnly;
     // Runs the dialog modally; true when the user chose a file, which is then in FileName.
@@ -38,12 +39,14 @@ public:
 };
 
 // The input dialog: caption, prompt and a text to edit. True and the edited text when OK was pressed.
+// Characters that CP932 cannot hold cannot be typed.
 bool InputQuery(const std::string& Caption, const std::string& Prompt, std::string& Value);
 
 class TClipboard {
 public:
     bool HasText() const;
-    // The clipboard's text in CP932; characters the code page cannot hold become "?".
+    // The clipboard's text in CP932; characters the code page cannot hold become "?". Text this program
+    // put there comes back byte for byte.
     std::string GetAsText() const;
     void SetAsText(const std::string& Cp932Text);
 };

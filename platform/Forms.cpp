@@ -5,6 +5,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -15,26 +16,79 @@
 namespace platform {
 
 namespace {
+
 const char* const kHintProperty = "platformHint";
 const char* const kShowHintProperty = "platformShowHint";
+
+// The control and its parents up to its window; a dialog does not reach the window that owns it.
+const QWidget* ParentOf(const QWidget* Control) {
+    return Control->isWindow() ? nullptr : Control->parentWidget();
+}
+
 } // namespace
 
 void SetControlHint(QWidget* Control, const std::string& Hint) {
     Control->setProperty(kHintProperty, U(Hint));
 }
 
-std::string ControlHint(const QWidget* Control) { return Control->property(kHintProperty).toString().toStdString(); }
+std::string ControlHint(const QWidget* Control) {
+    return Control->property(kHintProperty).toString().toStdString();
+}
 
-void SetControlShowHint(QWidget* Control, bool Show) { Control->setProperty(kShowHintProperty, Show); }
+void SetControlShowHint(QWidget* Control, bool Show) {
+    Control->setProperty(kShowHintProperty, Show);
+}
 
-bool ControlShowHint(const QWidget* Control) { return Control->property(kShowHintProperty).toBool(); }
+bool ControlShowHint(const QWidget* Control) {
+    for (; Control; Control = ParentOf(Control)) {
+        const QVariant show = Control->property(kShowHintProperty);
+        if (show.isValid()) return show.toBool();
+    }
+    return false;
+}
 
-std::string GetShortHint(const std::string& Hint) { return Hint.substr(0, Hint.find('|')); }
+std::string GetShortHint(const std::string& Hint) {
+    return Hint.substr(0, Hint.find('|'));
+}
 
 std::string GetLongHint(const std::string& Hint) {
     const auto bar = Hint.find('|');
     return bar == std::string::npos ? Hint : Hint.substr(bar + 1);
 }
+
+namespace {
+
+// The control whose hint counts for Control: the first from Control up with a hint; a control with an
+// empty hint passes on to its parent.
+const QWidget* HintOwner(const QWidget* Control) {
+    for (; Control; Control = ParentOf(Control))
+        if (!ControlHint(Control).empty()) return Control;
+    return nullptr;
+}
+
+std::string InheritedHint(const QWidget* Control) {
+    const QWidget* owner = HintOwner(Control);
+    return owner ? ControlHint(owner) : std::string();
+}
+
+bool IsTooltipWindow(const QWidget* Widget) {
+    return Widget->window()->windowType() == Qt::ToolTip;
+}
+
+// QToolTip::hideText() fades the tip out on a timer; a tooltip switched off must be gone at once.
+void HideTooltipNow() {
+    QToolTip::hideText();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->windowType() == Qt::ToolTip && window->inherits("QTipLabel")) window->hide();
+}
+
+void ShowMessageBox(QMessageBox::Icon Icon, const std::string& Title, const std::string& Text) {
+    QMessageBox box(Icon, U(Title), U(Text), QMessageBox::Ok, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+} // namespace
 
 TApplication& TApplication::Instance() {
     static TApplication* instance = new TApplication;
@@ -42,58 +96,75 @@ TApplication& TApplication::Instance() {
 }
 
 void TApplication::ShowMessage(const std::string& Text) {
-    QMessageBox box(QMessageBox::NoIcon, U(Title), U(Text), QMessageBox::Ok, QApplication::activeWindow());
-    box.exec();
+    ShowMessageBox(QMessageBox::NoIcon, Title, Text);
 }
 
 void TApplication::HandleException(const std::exception& Error) {
-    QMessageBox box(QMessageBox::Critical, U(Title), U(Error.what()), QMessageBox::Ok, QApplication::activeWindow());
-    box.exec();
+    ShowMessageBox(QMessageBox::Critical, Title, Error.what());
 }
 
 void TApplication::SetShowHint(bool Value) {
-    if (FShowHint == Value) return;
     FShowHint = Value;
-    if (!Value && !FTooltip.empty()) {
-        QToolTip::hideText();
-        FTooltip.clear();
-    }
-    FTooltipSource.clear();
+    if (!Value) CancelTooltip();
+}
+
+std::string TApplication::Tooltip() const {
+    // Qt removes a tip by itself too (the pointer leaving its control, a click, its display time).
+    if (FTooltip.empty() || !QToolTip::isVisible() || QToolTip::text() != U(FTooltip)) return {};
+    return FTooltip;
 }
 
 void TApplication::Idle() {
-    // A control with an empty hint passes on to its parent's hint.
-    const QWidget* control = FMouseControl;
-    std::string hint;
-    const QWidget* owner = control;
-    for (; owner; owner = owner->parentWidget()) {
-        hint = ControlHint(owner);
-        if (!hint.empty()) break;
-    }
-    const std::string longHint = GetLongHint(hint);
-    if (longHint != FHint) {
-        FHint = longHint;
+    const QPoint pointer = QCursor::pos();
+    const bool moved = pointer != FLastPointer;
+    FLastPointer = pointer;
+    QWidget* control = ControlAtPointer(pointer);
+
+    const std::string hint = GetLongHint(InheritedHint(control));
+    if (hint != FHint) {
+        FHint = hint;
         if (OnHint) OnHint(this);
     }
-    const std::string shortHint = GetShortHint(hint);
-    const bool offer = FShowHint && owner && ControlShowHint(owner) && !shortHint.empty();
-    if (!offer) {
-        if (!FTooltip.empty()) QToolTip::hideText();
-        FTooltip.clear();
-        FTooltipSource.clear();
-        return;
+    UpdateTooltip(control, pointer, moved);
+}
+
+QWidget* TApplication::ControlAtPointer(const QPoint& Pointer) {
+    QWidget* control = QApplication::widgetAt(Pointer);
+    // Our own tooltip under the pointer hides nothing: the control below it still counts.
+    if (control && IsTooltipWindow(control)) return FMouseControl;
+    FMouseControl = control;
+    return control;
+}
+
+// A tooltip is offered once when the pointer comes to a control with tooltips on; a hint that changes
+// while the pointer stays is offered only after tooltips were switched off and on, or after the
+// tooltip was cancelled and the pointer moves again.
+void TApplication::UpdateTooltip(QWidget* Control, const QPoint& Pointer, bool PointerMoved) {
+    if (!FShowHint) return;
+    QWidget* owner = ControlShowHint(Control) ? const_cast<QWidget*>(HintOwner(Control)) : nullptr;
+    if (owner && owner == FHintControl) return;
+    CancelTooltip();
+    if (!owner || !PointerMoved) return;
+    FHintControl = owner;
+    const std::string text = GetShortHint(ControlHint(owner));
+    if (text.empty()) return;
+    if (!FFiltering) {
+        FFiltering = true;
+        qApp->installEventFilter(this);
     }
-    if (shortHint != FTooltipSource) {
-        FTooltipSource = shortHint;
-        FTooltip = shortHint;
-        QToolTip::showText(FMouseGlobal, U(shortHint), const_cast<QWidget*>(owner));
-    }
+    FTooltip = text;
+    QToolTip::showText(Pointer, U(text), owner);
+}
+
+void TApplication::CancelTooltip() {
+    if (!FTooltip.empty()) HideTooltipNow();
+    FTooltip.clear();
+    FHintControl = nullptr;
 }
 
 void TApplication::Initialize() {
     if (FInitialized) return;
     FInitialized = true;
-    qApp->installEventFilter(this);
     if (auto* dispatcher = QAbstractEventDispatcher::instance())
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] { Idle(); });
 }
@@ -103,32 +174,37 @@ int TApplication::Run() {
     return QApplication::exec();
 }
 
-bool TApplication::eventFilter(QObject* Watched, QEvent* Event) {
-    if (Event->type() == QEvent::MouseMove || Event->type() == QEvent::Enter) {
-        if (auto* widget = qobject_cast<QWidget*>(Watched)) {
-            if (Event->type() == QEvent::MouseMove) {
-                FMouseControl = widget;
-                FMouseGlobal = static_cast<QMouseEvent*>(Event)->globalPosition().toPoint();
-            } else if (!FMouseControl || !widget->isAncestorOf(FMouseControl)) {
-                FMouseControl = widget;
-            }
-        }
-    } else if (Event->type() == QEvent::Leave) {
-        if (Watched == FMouseControl.data()) FMouseControl = nullptr;
+bool TApplication::eventFilter(QObject*, QEvent* Event) {
+    switch (Event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+        if (FHintControl) CancelTooltip();
+        break;
+    default:
+        break;
     }
     return false;
 }
 
-TForm::TForm(QWidget* Parent) : QMainWindow(Parent) { qApp->installEventFilter(this); }
+TForm::TForm(QWidget* Parent) : QMainWindow(Parent) {
+    qApp->installEventFilter(this);
+}
 
 void TForm::SetMenu(TMainMenu* Menu) {
     FMenu = Menu;
-    for (int i = 0; i < Menu->Items.Count(); ++i) Menu->Items.Items(i)->Attach(menuBar());
+    for (int i = 0; i < Menu->Items.Count(); ++i)
+        Menu->Items.Items(i)->Attach(menuBar());
 }
 
-void TForm::SetCaption(const std::string& Utf8Caption) { setWindowTitle(U(Utf8Caption)); }
+void TForm::SetCaption(const std::string& Utf8Caption) {
+    setWindowTitle(U(Utf8Caption));
+}
 
-std::string TForm::Caption() const { return windowTitle().toStdString(); }
+std::string TForm::Caption() const {
+    return windowTitle().toStdString();
+}
 
 void TForm::DoCreate() {
     Application().Protect([this] {
@@ -147,7 +223,8 @@ void TForm::showEvent(QShowEvent* Event) {
 
 // Menu shortcuts come first, whichever control of this window has the focus.
 bool TForm::eventFilter(QObject* Watched, QEvent* Event) {
-    if (!FMenu || (Event->type() != QEvent::KeyPress && Event->type() != QEvent::ShortcutOverride)) return false;
+    if (!FMenu || (Event->type() != QEvent::KeyPress && Event->type() != QEvent::ShortcutOverride))
+        return false;
     auto* widget = qobject_cast<QWidget*>(Watched);
     if (!widget || widget->window() != this || QApplication::activeModalWidget()) return false;
     auto* key = static_cast<QKeyEvent*>(Event);
@@ -168,12 +245,13 @@ bool TForm::eventFilter(QObject* Watched, QEvent* Event) {
 }
 
 void TStatusBar::SetSimpleText(const std::string& Utf8Text) {
-    // A permanent label rather than showMessage(): QStatusBar clears messages when menus show tips.
+    // A permanent label rather than showMessage(): the status tips of menus would hide or clear it.
     auto* label = FBar->findChild<QLabel*>(QStringLiteral("SimpleText"));
     if (!label) {
         label = new QLabel(FBar);
         label->setObjectName(QStringLiteral("SimpleText"));
-        FBar->addWidget(label, 1);
+        label->setTextFormat(Qt::PlainText);
+        FBar->addPermanentWidget(label, 1);
     }
     label->setText(U(Utf8Text));
 }

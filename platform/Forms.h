@@ -9,6 +9,7 @@
 #include <QPointer>
 
 #include <exception>
+#include <optional>
 #include <string>
 
 class QStatusBar;
@@ -19,7 +20,7 @@ namespace platform {
 // application's hint. Kept on the widget, so any widget can have one.
 void SetControlHint(QWidget* Control, const std::string& Hint);
 std::string ControlHint(const QWidget* Control);
-// Whether the control offers its hint as a tooltip.
+// Whether the control offers its hint as a tooltip; a control not told follows its parent.
 void SetControlShowHint(QWidget* Control, bool Show);
 bool ControlShowHint(const QWidget* Control);
 std::string GetShortHint(const std::string& Hint);
@@ -52,28 +53,38 @@ public:
     // Switching off removes a tooltip being shown; switching on lets the next hint show afresh.
     void SetShowHint(bool Value);
     // The tooltip shown now (short part of a hint), empty when none.
-    const std::string& Tooltip() const { return FTooltip; }
+    std::string Tooltip() const;
 
-    // What the event loop does when it goes idle: updates the hint and the tooltip.
+    // What the event loop does when it goes idle: updates the hint and offers the tooltip.
     void Idle();
-    // Installs the idle step into the event loop and tracks the widget under the pointer.
+    // Runs the idle step whenever the event loop is about to wait.
     void Initialize();
     int Run();
 
 protected:
+    // Key presses, mouse presses and the wheel remove the tooltip, as a click or typing does.
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
+    QWidget* ControlAtPointer(const QPoint& Pointer);
+    void UpdateTooltip(QWidget* Control, const QPoint& Pointer, bool PointerMoved);
+    void CancelTooltip();
+
     std::string FHint;
     std::string FTooltip;
-    std::string FTooltipSource;
     bool FShowHint = true;
     bool FInitialized = false;
+    bool FFiltering = false;
     QPointer<QWidget> FMouseControl;
-    QPoint FMouseGlobal;
+    // The control whose tooltip was offered; it is not offered again until the pointer leaves it or the
+    // tooltip is cancelled.
+    QPointer<QWidget> FHintControl;
+    std::optional<QPoint> FLastPointer;
 };
 
-inline TApplication& Application() { return TApplication::Instance(); }
+inline TApplication& Application() {
+    return TApplication::Instance();
+}
 
 class TStatusBar;
 

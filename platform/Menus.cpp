@@ -1,5 +1,6 @@
 #include "platform/Menus.h"
 
+#include "platform/Forms.h"
 #include "platform/QtText.h"
 
 #include <QAction>
@@ -8,7 +9,9 @@
 
 namespace platform {
 
-TMenuItem::~TMenuItem() = default;
+TMenuItem::~TMenuItem() {
+    QObject::disconnect(FClickConnection);
+}
 
 void TMenuItem::SetCaption(const std::string& Value) {
     FCaption = Value;
@@ -41,11 +44,7 @@ void TMenuItem::Click() {
 }
 
 void TMenuItem::Attach(QMenuBar* Bar) {
-    FMenu = Bar->addMenu(QString());
-    FAction = FMenu->menuAction();
-    QObject::connect(FMenu, &QMenu::aboutToShow, [this] { Click(); });
-    for (auto& item : FItems) item->Attach(FMenu);
-    Sync();
+    AttachSubmenu(Bar->addMenu(QString()));
 }
 
 void TMenuItem::Attach(QMenu* Menu) {
@@ -54,14 +53,23 @@ void TMenuItem::Attach(QMenu* Menu) {
         return;
     }
     if (!FItems.empty()) {
-        FMenu = Menu->addMenu(QString());
-        FAction = FMenu->menuAction();
-        QObject::connect(FMenu, &QMenu::aboutToShow, [this] { Click(); });
-        for (auto& item : FItems) item->Attach(FMenu);
-    } else {
-        FAction = Menu->addAction(QString());
-        QObject::connect(FAction, &QAction::triggered, [this] { Click(); });
+        AttachSubmenu(Menu->addMenu(QString()));
+        return;
     }
+    FAction = Menu->addAction(QString());
+    FClickConnection = QObject::connect(FAction, &QAction::triggered,
+                                        [this] { Application().Protect([this] { Click(); }); });
+    Sync();
+}
+
+// Opening the submenu runs the item's click, as the shortcut walk does.
+void TMenuItem::AttachSubmenu(QMenu* Submenu) {
+    FMenu = Submenu;
+    FAction = Submenu->menuAction();
+    FClickConnection = QObject::connect(Submenu, &QMenu::aboutToShow,
+                                        [this] { Application().Protect([this] { Click(); }); });
+    for (auto& item : FItems)
+        item->Attach(Submenu);
     Sync();
 }
 
@@ -97,7 +105,8 @@ bool TMainMenu::DispatchShortCut(TShortCut ShortCut) const {
     TMenuItem* item = FindShortCut(ShortCut);
     if (!item) return false;
     std::vector<TMenuItem*> menus;
-    for (TMenuItem* p = item->Parent(); p && p != &Items; p = p->Parent()) menus.insert(menus.begin(), p);
+    for (TMenuItem* p = item->Parent(); p && p != &Items; p = p->Parent())
+        menus.insert(menus.begin(), p);
     for (TMenuItem* menu : menus) {
         if (!menu->Enabled()) return true;
         menu->Click();
@@ -112,9 +121,12 @@ std::string ShortCutToText(TShortCut ShortCut) {
     if (ShortCut & scShift) text += "Shift+";
     if (ShortCut & scAlt) text += "Alt+";
     const int key = ShortCut & 0xFF;
-    if (key >= VK_F1 && key <= VK_F1 + 23) text += "F" + std::to_string(key - VK_F1 + 1);
-    else if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) text += static_cast<char>(key);
-    else text += "#" + std::to_string(key);
+    if (key >= VK_F1 && key <= VK_F1 + 23)
+        text += "F" + std::to_string(key - VK_F1 + 1);
+    else if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9'))
+        text += static_cast<char>(key);
+    else
+        text += "#" + std::to_string(key);
     return text;
 }
 

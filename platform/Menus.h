@@ -5,6 +5,8 @@
 #include "platform/Classes.h"
 #include "platform/Messages.h"
 
+#include <QPointer>
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -13,11 +15,10 @@
 class QAction;
 class QMenu;
 class QMenuBar;
-class QWidget;
 
 namespace platform {
 
-
+// One item of a menu tree; the items under it form its submenu.
 class TMenuItem : public TComponent {
 public:
     explicit TMenuItem(std::string Name = {}) : FName(std::move(Name)) {}
@@ -40,7 +41,8 @@ public:
     TMenuItem* Items(int Index) const { return FItems.at(static_cast<std::size_t>(Index)).get(); }
     TMenuItem* Parent() const { return FParent; }
 
-    // Runs OnClick (for an item with a submenu: its opening action).
+    // Runs OnClick (for an item with a submenu: its opening action). Chosen from the menu bar, an
+    // exception escaping it goes to the application's error box.
     void Click();
     TNotifyEvent OnClick;
 
@@ -51,6 +53,7 @@ public:
 
 private:
     void Sync();
+    void AttachSubmenu(QMenu* Submenu);
     std::string FName;
     std::string FCaption;
     TShortCut FShortCut = 0;
@@ -58,8 +61,10 @@ private:
     bool FChecked = false;
     TMenuItem* FParent = nullptr;
     std::vector<std::unique_ptr<TMenuItem>> FItems;
-    QAction* FAction = nullptr;
-    QMenu* FMenu = nullptr;
+    // The Qt side belongs to the window's menu bar and may go before the item does.
+    QPointer<QAction> FAction;
+    QPointer<QMenu> FMenu;
+    QMetaObject::Connection FClickConnection;
 };
 
 class TMainMenu {
