@@ -1,12 +1,11 @@
 #include "app/UDialogA.h"
 #include "app/Unit1.h"
 
+#include "platform/AppHost.h"
 #include "platform/Forms.h"
 
-#include <QApplication>
-
 int main(int argc, char** argv) {
-    QApplication qtApp(argc, argv);
+    platform::TAppHost qtApp(argc, argv);
     platform::TApplication& application = platform::Application();
     try {
         application.Title = "Data Editor";

@@ -20,7 +20,11 @@ std::string CPrintf(double Value, int Decimals) {
     std::setlocale(LC_NUMERIC, "C");
     const int length = std::snprintf(nullptr, 0, "%.*f", Decimals, Value);
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    // The buffer is sized by the measuring call above; GCC cannot see that.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-truncation"
     std::snprintf(text.data(), text.size(), "%.*f", Decimals, Value);
+#pragma GCC diagnostic pop
     text.resize(static_cast<std::size_t>(length));
     std::setlocale(LC_NUMERIC, saved.c_str());
     return text;
