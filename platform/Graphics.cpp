@@ -56,7 +56,8 @@ void TCanvas::DrawText(const std::string& Text, const TRect& Rect, unsigned Flag
     if (Flags & DT_SINGLELINE) {
         lines << QString(text).remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
     } else {
-        lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+        static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+        lines = text.split(lineBreak);
     }
     FPainter.save();
     FPainter.setClipRect(Rect.ToQRect());
