@@ -21,11 +21,18 @@ long double Divide(long double Dividend, long double Divisor) {
 
 std::int64_t Calculate(TCalcOperation Operation, std::int32_t Value, const TCalcOperand& Operand) {
     switch (Operation) {
-    case TCalcOperation::Add: return static_cast<std::int64_t>(Value) + Operand.Integer;
-    case TCalcOperation::Multiply: return platform::TruncToInt64(static_cast<long double>(Value) * Operand.Real);
-    case TCalcOperation::Divide: return platform::TruncToInt64(Divide(static_cast<long double>(Value), Operand.Real));
-    case TCalcOperation::Or: return static_cast<std::int32_t>(static_cast<std::uint32_t>(Value) | static_cast<std::uint32_t>(Operand.Integer));
-    case TCalcOperation::And: return static_cast<std::int32_t>(static_cast<std::uint32_t>(Value) & static_cast<std::uint32_t>(Operand.Integer));
+    case TCalcOperation::Add:
+        return static_cast<std::int64_t>(Value) + Operand.Integer;
+    case TCalcOperation::Multiply:
+        return platform::TruncToInt64(static_cast<long double>(Value) * Operand.Real);
+    case TCalcOperation::Divide:
+        return platform::TruncToInt64(Divide(static_cast<long double>(Value), Operand.Real));
+    case TCalcOperation::Or:
+        return static_cast<std::int32_t>(static_cast<std::uint32_t>(Value) |
+                                         static_cast<std::uint32_t>(Operand.Integer));
+    case TCalcOperation::And:
+        return static_cast<std::int32_t>(static_cast<std::uint32_t>(Value) &
+                                         static_cast<std::uint32_t>(Operand.Integer));
     }
     return Value;
 }

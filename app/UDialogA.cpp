@@ -9,7 +9,9 @@
 #include <QStyle>
 
 // The emblem lives in a static library's resources, which must be registered by hand.
-static void RegisterResources() { Q_INIT_RESOURCE(resources); }
+static void RegisterResources() {
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace app {
 
@@ -18,7 +20,8 @@ namespace {
 // The designed Japanese faces, with a CJK face this system has as the fallback.
 QFont DialogFont(const char* Family, int PixelSize, bool Bold = false) {
     QFont font;
-    font.setFamilies({platform::U(Family), QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Serif CJK JP")});
+    font.setFamilies(
+        {platform::U(Family), QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Serif CJK JP")});
     font.setPixelSize(PixelSize);
     font.setBold(Bold);
     return font;
@@ -37,7 +40,8 @@ TDialogAbout::TDialogAbout(QWidget* Parent) : QDialog(Parent) {
     RegisterResources();
     setWindowTitle(QStringLiteral("About"));
     setFixedSize(242, 178);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     setFont(DialogFont("ＭＳ Ｐゴシック", 12));
 
     Image1 = new QLabel(this);
@@ -45,10 +49,13 @@ TDialogAbout::TDialogAbout(QWidget* Parent) : QDialog(Parent) {
     Image1->setPixmap(QPixmap(QStringLiteral(":/app/emblem.png")));
     Image1->setScaledContents(true);
     Label1 = PlaceLabel(this, "Korvane", QRect(120, 16, 100, 16), DialogFont("ＭＳ Ｐゴシック", 16, true));
-    Label2 = PlaceLabel(this, "ユニットエディタ", QRect(112, 40, 112, 16), DialogFont("ＭＳ Ｐゴシック", 16, true));
+    Label2 = PlaceLabel(this, "ユニットエディタ", QRect(112, 40, 112, 16),
+                        DialogFont("ＭＳ Ｐゴシック", 16, true));
     Label3 = PlaceLabel(this, "ver. 0.90", QRect(144, 64, 72, 16), DialogFont("ＭＳ 明朝", 16));
-    Label4 = PlaceLabel(this, "Data Editor 開発チーム", QRect(48, 96, 151, 16), DialogFont("ＭＳ Ｐ明朝", 16));
-    Label5 = PlaceLabel(this, "連絡先: 同梱の README", QRect(56, 120, 140, 15), DialogFont("ＭＳ Ｐゴシック", 15));
+    Label4 =
+        PlaceLabel(this, "Data Editor 開発チーム", QRect(48, 96, 151, 16), DialogFont("ＭＳ Ｐ明朝", 16));
+    Label5 =
+        PlaceLabel(this, "連絡先: 同梱の README", QRect(56, 120, 140, 15), DialogFont("ＭＳ Ｐゴシック", 15));
 
     BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
     BitBtn1->setGeometry(72, 144, 97, 25);

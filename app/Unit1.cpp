@@ -31,7 +31,8 @@ TMenuItem* AddItem(TMenuItem* Parent, const char* Name, const char* Caption, pla
 
 QFont JapaneseFont(const char* Family) {
     QFont font;
-    font.setFamilies({platform::U(Family), QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans Mono CJK JP")});
+    font.setFamilies(
+        {platform::U(Family), QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans Mono CJK JP")});
     font.setPixelSize(12);
     return font;
 }
@@ -39,7 +40,8 @@ QFont JapaneseFont(const char* Family) {
 } // namespace
 
 TForm1::TForm1(std::string SettingsFile, QWidget* Parent)
-    : platform::TForm(Parent), FSettingsFileName(std::move(SettingsFile)), FImage(std::make_unique<TUnitFileImage>()) {
+    : platform::TForm(Parent), FSettingsFileName(std::move(SettingsFile)),
+      FImage(std::make_unique<TUnitFileImage>()) {
     std::memset(FImage.get(), 0, sizeof(TUnitFileImage));
     InitializeComponents();
     DoCreate();
@@ -140,8 +142,9 @@ void TForm1::InitializeComponents() {
     StringGridEx1->OnSelectCell = [this](TObject* Sender, int ACol, int ARow, bool& CanSelect) {
         StringGridEx1SelectCell(Sender, ACol, ARow, CanSelect);
     };
-    StringGridEx1->OnMouseDown = [this](TObject* Sender, platform::TMouseButton Button, platform::TShiftState Shift,
-                                        int X, int Y) { StringGridEx1MouseDown(Sender, Button, Shift, X, Y); };
+    StringGridEx1->OnMouseDown = [this](TObject* Sender, platform::TMouseButton Button,
+                                        platform::TShiftState Shift, int X,
+                                        int Y) { StringGridEx1MouseDown(Sender, Button, Shift, X, Y); };
     StringGridEx1->OnMouseMove = [this](TObject* Sender, platform::TShiftState Shift, int X, int Y) {
         StringGridEx1MouseMove(Sender, Shift, X, Y);
     };
@@ -190,19 +193,27 @@ void TForm1::FormShow(TObject*) {
         style->Numeric().OutputMode = imDec;
         style->Numeric().Min = 0.0;
         style->Numeric().Max = 255.0;
-        if (col >= 13 && col <= 18) style->SetDataBack(0xFFFFC0);
-        else if (col >= 19 && col <= 24) style->SetDataBack(0xC0FFC0);
-        else if (col >= 25 && col <= 30) style->SetDataBack(0xFFC080);
+        if (col >= 13 && col <= 18)
+            style->SetDataBack(0xFFFFC0);
+        else if (col >= 19 && col <= 24)
+            style->SetDataBack(0xC0FFC0);
+        else if (col >= 25 && col <= 30)
+            style->SetDataBack(0xFFC080);
         else if (IsWordColumn(col)) {
             style->Numeric().Max = 999.0;
             style->SetDataBack(0xC0FFFF);
-        } else style->SetDataBack(platform::clWindow);
+        } else
+            style->SetDataBack(platform::clWindow);
     }
 }
 
-void TForm1::ApplicationHint(TObject*) { ShowHintInStatusBar(); }
+void TForm1::ApplicationHint(TObject*) {
+    ShowHintInStatusBar();
+}
 
-void TForm1::ShowHintInStatusBar() { StatusBar1->SetSimpleText(platform::Application().Hint()); }
+void TForm1::ShowHintInStatusBar() {
+    StatusBar1->SetSimpleText(platform::Application().Hint());
+}
 
 void TForm1::StringGridEx1SelectCell(TObject*, int ACol, int, bool&) {
     platform::SetControlHint(StringGridEx1, ColumnHints(ACol));
@@ -213,7 +224,8 @@ void TForm1::StringGridEx1MouseDown(TObject*, platform::TMouseButton, platform::
     int col = -1;
     int row = -1;
     StringGridEx1->MouseToCell(X, Y, col, row);
-    platform::SetControlHint(StringGridEx1, col >= 0 && col < kColumnCount ? ColumnHints(col) : std::string());
+    platform::SetControlHint(StringGridEx1,
+                             col >= 0 && col < kColumnCount ? ColumnHints(col) : std::string());
     ShowHintInStatusBar();
 }
 
@@ -226,15 +238,18 @@ void TForm1::StringGridEx1MouseMove(TObject*, platform::TShiftState, int X, int 
     LastHintCol = col;
     LastHintRow = row;
     platform::Application().SetShowHint(false);
-    platform::SetControlHint(StringGridEx1, row == 0 && col >= 0 && col < kColumnCount ? ColumnHints(col) : std::string());
+    platform::SetControlHint(StringGridEx1,
+                             row == 0 && col >= 0 && col < kColumnCount ? ColumnHints(col) : std::string());
     platform::Application().SetShowHint(true);
 }
 
 // Every stored edit reaches the image at once; before a file is loaded there is nothing to write to.
 void TForm1::StringGridEx1SetEditText(TObject*, int ACol, int ARow, const std::string& Value) {
     if (!FFileLoaded || ARow < 1 || ARow > kRecordCount) return;
-    if (ACol == 0) SetRecordName(ARow, Value);
-    else if (ACol <= kParamCount) StoreCellValue(ACol, ARow);
+    if (ACol == 0)
+        SetRecordName(ARow, Value);
+    else if (ACol <= kParamCount)
+        StoreCellValue(ACol, ARow);
 }
 
 void TForm1::StoreCellValue(int ACol, int ARow) {
@@ -262,16 +277,19 @@ void TForm1::ModeM1Click(TObject*) {
     const bool on = !ModeM1->Checked();
     ModeM1->SetChecked(on);
     platform::TGridOptions options = StringGridEx1->Options();
-    if (on) options = (options | platform::goRangeSelect) & ~platform::goEditing;
-    else options = (options & ~platform::goRangeSelect) | platform::goEditing;
+    if (on)
+        options = (options | platform::goRangeSelect) & ~platform::goEditing;
+    else
+        options = (options & ~platform::goRangeSelect) | platform::goEditing;
     StringGridEx1->SetOptions(options);
     Calc1->SetEnabled(on);
 }
 
 void TForm1::Copy1Click(TObject*) {
     const platform::TGridRect sel = StringGridEx1->Selection();
-    platform::Clipboard().SetAsText(JoinBlockText(sel.Left, sel.Top, sel.Right, sel.Bottom,
-                                                  [this](int Col, int Row) { return StringGridEx1->Cells(Col, Row); }));
+    platform::Clipboard().SetAsText(
+        JoinBlockText(sel.Left, sel.Top, sel.Right, sel.Bottom,
+                      [this](int Col, int Row) { return StringGridEx1->Cells(Col, Row); }));
 }
 
 // The clipboard gets the texts the cells held before they were cleared. An open editor is closed first,
@@ -298,11 +316,13 @@ void TForm1::Paste1Click(TObject*) {
     if (!platform::Clipboard().HasText()) return;
     StringGridEx1->HideEditor();
     const platform::TGridRect sel = StringGridEx1->Selection();
-    for (const TPasteCell& cell : PlacePasteText(platform::Clipboard().GetAsText(), sel.Left, sel.Top, kParamCount, kRecordCount)) {
+    for (const TPasteCell& cell :
+         PlacePasteText(platform::Clipboard().GetAsText(), sel.Left, sel.Top, kParamCount, kRecordCount)) {
         if (cell.Col == 0) {
             SetRecordName(cell.Row, cell.Text);
             const TUnitRecord& record = FImage->Records[cell.Row - 1];
-            StringGridEx1->SetCells(0, cell.Row, std::string(reinterpret_cast<const char*>(record.UnitName), kNameSize));
+            StringGridEx1->SetCells(0, cell.Row,
+                                    std::string(reinterpret_cast<const char*>(record.UnitName), kNameSize));
             continue;
         }
         const TPastedNumber number = ReadPastedNumber(cell.Text);
@@ -323,7 +343,8 @@ void TForm1::CalculateSelection(TCalcOperation Operation, const char* Caption, c
     const bool real = Operation == TCalcOperation::Multiply || Operation == TCalcOperation::Divide;
     if (real) {
         const auto value = platform::TryStrToFloat(text);
-        if (!value) return platform::Application().ShowMessage("実数に変換できない文字があります\n10進実数のみです");
+        if (!value)
+            return platform::Application().ShowMessage("実数に変換できない文字があります\n10進実数のみです");
         operand.Real = *value;
     } else {
         const auto value = platform::TryStrToInt(text);
@@ -368,16 +389,19 @@ void TForm1::CalcN1Click(TObject*) {
 void TForm1::LoadSettings() {
     FILE* file = std::fopen(FSettingsFileName.c_str(), "rt");
     if (!file) {
-        platform::Application().ShowMessage("初期化ファイルが見つかりませんでした\n ファイルオープン時に新規に作成します");
+        platform::Application().ShowMessage(
+            "初期化ファイルが見つかりませんでした\n ファイルオープン時に新規に作成します");
         OpenDialog1.InitialDir = ".";
         return;
     }
     std::string content;
     char buffer[256];
     std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) content.append(buffer, n);
+    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        content.append(buffer, n);
     std::fclose(file);
-    while (!content.empty() && (content.back() == '\n' || content.back() == '\r')) content.pop_back();
+    while (!content.empty() && (content.back() == '\n' || content.back() == '\r'))
+        content.pop_back();
     const auto lineStart = content.find_last_of("\r\n");
     const std::string path = lineStart == std::string::npos ? content : content.substr(lineStart + 1);
     if (!path.empty()) OpenDialog1.FileName = path;
@@ -399,7 +423,8 @@ TLoadResult TForm1::LoadUnitFile(const std::string& Path) {
 }
 
 void TForm1::ShowRecordsInGrid() {
-    for (int row = 1; row <= kRecordCount; ++row) StringGridEx1->SetCells(0, row, RecordName(FImage->Records[row - 1]));
+    for (int row = 1; row <= kRecordCount; ++row)
+        StringGridEx1->SetCells(0, row, RecordName(FImage->Records[row - 1]));
     for (int row = 1; row <= kRecordCount; ++row) {
         TUnitRecord& record = FImage->Records[row - 1];
         for (int col = 1; col <= kParamCount; ++col) {
@@ -419,9 +444,13 @@ void TForm1::Open1Click(TObject*) {
     if (!OpenDialog1.Execute(this)) return;
     const std::string path = OpenDialog1.FileName;
     switch (LoadUnitFile(path)) {
-    case TLoadResult::CannotBeOpened: return;
-    case TLoadResult::NotAUnitFile: platform::Application().ShowMessage("目的のデータファイルではありません"); return;
-    case TLoadResult::Loaded: break;
+    case TLoadResult::CannotBeOpened:
+        return;
+    case TLoadResult::NotAUnitFile:
+        platform::Application().ShowMessage("目的のデータファイルではありません");
+        return;
+    case TLoadResult::Loaded:
+        break;
     }
     SetCaption(path);
     SaveDialog1.FileName = path;
@@ -432,7 +461,9 @@ void TForm1::Open1Click(TObject*) {
     SaveSettings(path);
 }
 
-void TForm1::Save1Click(TObject*) { SaveUnitFile(SaveDialog1.FileName, *FImage); }
+void TForm1::Save1Click(TObject*) {
+    SaveUnitFile(SaveDialog1.FileName, *FImage);
+}
 
 void TForm1::SaveAs1Click(TObject*) {
     const std::string previous = SaveDialog1.FileName;
@@ -446,9 +477,13 @@ void TForm1::SaveAs1Click(TObject*) {
     SaveSettings(path);
 }
 
-void TForm1::Exit1Click(TObject*) { close(); }
+void TForm1::Exit1Click(TObject*) {
+    close();
+}
 
-void TForm1::Edit1Click(TObject*) { Paste1->SetEnabled(platform::Clipboard().HasText() && FFileLoaded); }
+void TForm1::Edit1Click(TObject*) {
+    Paste1->SetEnabled(platform::Clipboard().HasText() && FFileLoaded);
+}
 
 void TForm1::About1Click(TObject*) {
     if (!DialogAbout) DialogAbout = new TDialogAbout(this);

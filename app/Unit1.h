@@ -51,8 +51,8 @@ public:
     // Column set-up and hints.
     void ApplicationHint(platform::TObject* Sender);
     void StringGridEx1SelectCell(platform::TObject* Sender, int ACol, int ARow, bool& CanSelect);
-    void StringGridEx1MouseDown(platform::TObject* Sender, platform::TMouseButton Button, platform::TShiftState Shift,
-                                int X, int Y);
+    void StringGridEx1MouseDown(platform::TObject* Sender, platform::TMouseButton Button,
+                                platform::TShiftState Shift, int X, int Y);
     void StringGridEx1MouseMove(platform::TObject* Sender, platform::TShiftState Shift, int X, int Y);
 
     // Cell write-back and editing modes.

@@ -7,7 +7,9 @@
 
 namespace app {
 
-bool IsWordColumn(int Column) { return Column == 31 || Column == 33 || Column == 34; }
+bool IsWordColumn(int Column) {
+    return Column == 31 || Column == 33 || Column == 34;
+}
 
 int FieldOffset(int Column) {
     int words = 0;

@@ -20,7 +20,8 @@ std::string TPersistent::ClassName() const {
     if (!name.empty() && name[0] == 'N') ++i;
     while (i < name.size() && std::isdigit(static_cast<unsigned char>(name[i]))) {
         std::size_t len = 0;
-        while (i < name.size() && std::isdigit(static_cast<unsigned char>(name[i]))) len = len * 10 + (name[i++] - '0');
+        while (i < name.size() && std::isdigit(static_cast<unsigned char>(name[i])))
+            len = len * 10 + (name[i++] - '0');
         last = name.substr(i, len);
         i += len;
     }
@@ -47,7 +48,9 @@ int TCollectionItem::Index() const {
     return static_cast<int>(std::find(items.begin(), items.end(), this) - items.begin());
 }
 
-TPersistent* TCollectionItem::GetOwner() const { return FCollection; }
+TPersistent* TCollectionItem::GetOwner() const {
+    return FCollection;
+}
 
 void TCollectionItem::Changed() {
     if (FCollection) FCollection->Changed(this);
@@ -55,7 +58,8 @@ void TCollectionItem::Changed() {
 
 TCollection::~TCollection() {
     FClearing = true;
-    for (TCollectionItem* item : FItems) delete item;
+    for (TCollectionItem* item : FItems)
+        delete item;
 }
 
 TCollectionItem* TCollection::GetItem(int Index) const {
@@ -66,7 +70,8 @@ TCollectionItem* TCollection::GetItem(int Index) const {
 void TCollection::Clear() {
     if (FItems.empty()) return;
     FClearing = true;
-    for (TCollectionItem* item : FItems) delete item;
+    for (TCollectionItem* item : FItems)
+        delete item;
     FItems.clear();
     FClearing = false;
     Changed(nullptr);

@@ -1,7 +1,7 @@
 #include "platform/Codec.h"
 
-#include <iconv.h>
 #include <cerrno>
+#include <iconv.h>
 #include <stdexcept>
 
 namespace platform {
@@ -51,7 +51,9 @@ Converter& Encoder() {
 
 } // namespace
 
-bool IsLeadByte(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
+bool IsLeadByte(unsigned char byte) {
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
 
 namespace {
 
@@ -77,7 +79,8 @@ std::string Decode(std::string_view cp932, bool escape) {
 // The escaped byte of a three-byte UTF-8 sequence at the start of s, or -1.
 int EscapedByte(std::string_view s) {
     if (s.size() < 3 || static_cast<unsigned char>(s[0]) != 0xEF) return -1;
-    const char32_t c = ((static_cast<unsigned char>(s[0]) & 0x0F) << 12) | ((static_cast<unsigned char>(s[1]) & 0x3F) << 6) |
+    const char32_t c = ((static_cast<unsigned char>(s[0]) & 0x0F) << 12) |
+                       ((static_cast<unsigned char>(s[1]) & 0x3F) << 6) |
                        (static_cast<unsigned char>(s[2]) & 0x3F);
     if (c < kEscapeBase + 0x80 || c > kEscapeBase + 0xFF) return -1;
     return static_cast<int>(c - kEscapeBase);
@@ -85,9 +88,13 @@ int EscapedByte(std::string_view s) {
 
 } // namespace
 
-std::string Cp932ToUtf8(std::string_view cp932) { return Decode(cp932, false); }
+std::string Cp932ToUtf8(std::string_view cp932) {
+    return Decode(cp932, false);
+}
 
-std::string Cp932ToUtf8Escaped(std::string_view cp932) { return Decode(cp932, true); }
+std::string Cp932ToUtf8Escaped(std::string_view cp932) {
+    return Decode(cp932, true);
+}
 
 std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
     std::string out;

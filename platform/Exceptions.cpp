@@ -6,9 +6,13 @@ void ThrowListIndexError(int index) {
     throw EListError(FormatMessage("ﾘｽﾄのｲﾝﾃﾞｯｸｽが範囲を超えています (%d)", std::to_string(index)));
 }
 
-void ThrowInvalidOp() { throw EInvalidOp("不正な浮動小数点数演算命令"); }
+void ThrowInvalidOp() {
+    throw EInvalidOp("不正な浮動小数点数演算命令");
+}
 
-void ThrowZeroDivide() { throw EZeroDivide("0 による浮動小数点数除算"); }
+void ThrowZeroDivide() {
+    throw EZeroDivide("0 による浮動小数点数除算");
+}
 
 std::string FormatMessage(const std::string& pattern, const std::string& argument) {
     std::string::size_type pos = pattern.find("%s");

@@ -13,22 +13,33 @@ namespace platform {
 QColor ToQColor(TColor Color, const QPalette& Palette) {
     if (Color & 0x80000000u) {
         switch (Color & 0xFF) {
-        case 0x05: return Palette.color(QPalette::Active, QPalette::Base);
-        case 0x08: return Palette.color(QPalette::Active, QPalette::Text);
-        case 0x0D: return Palette.color(QPalette::Active, QPalette::Highlight);
-        case 0x0E: return Palette.color(QPalette::Active, QPalette::HighlightedText);
-        case 0x0F: return Palette.color(QPalette::Active, QPalette::Button);
-        case 0x10: return Palette.color(QPalette::Active, QPalette::Dark);
-        case 0x12: return Palette.color(QPalette::Active, QPalette::ButtonText);
-        case 0x14: return Palette.color(QPalette::Active, QPalette::Light);
-        default: return Palette.color(QPalette::Active, QPalette::Window);
+        case 0x05:
+            return Palette.color(QPalette::Active, QPalette::Base);
+        case 0x08:
+            return Palette.color(QPalette::Active, QPalette::Text);
+        case 0x0D:
+            return Palette.color(QPalette::Active, QPalette::Highlight);
+        case 0x0E:
+            return Palette.color(QPalette::Active, QPalette::HighlightedText);
+        case 0x0F:
+            return Palette.color(QPalette::Active, QPalette::Button);
+        case 0x10:
+            return Palette.color(QPalette::Active, QPalette::Dark);
+        case 0x12:
+            return Palette.color(QPalette::Active, QPalette::ButtonText);
+        case 0x14:
+            return Palette.color(QPalette::Active, QPalette::Light);
+        default:
+            return Palette.color(QPalette::Active, QPalette::Window);
         }
     }
     return QColor(static_cast<int>(Color & 0xFF), static_cast<int>((Color >> 8) & 0xFF),
                   static_cast<int>((Color >> 16) & 0xFF));
 }
 
-void TCanvas::FillRect(const TRect& Rect) { FPainter.fillRect(Rect.ToQRect(), ToQColor(BrushColor, FPalette)); }
+void TCanvas::FillRect(const TRect& Rect) {
+    FPainter.fillRect(Rect.ToQRect(), ToQColor(BrushColor, FPalette));
+}
 
 void TCanvas::FrameRect(const TRect& Rect, TColor Color) {
     FPainter.save();
@@ -70,20 +81,26 @@ void TCanvas::DrawText(const std::string& Text, const TRect& Rect, unsigned Flag
     const int raise = std::max(0, metrics.ascent() - (em * 7 + 4) / 8);
     int y = Rect.Top;
     if (Flags & DT_SINGLELINE) {
-        if (Flags & DT_BOTTOM) y = Rect.Bottom - lineHeight;
-        else if (Flags & DT_VCENTER) y = Rect.Top + (Rect.Height() - lineHeight) / 2;
+        if (Flags & DT_BOTTOM)
+            y = Rect.Bottom - lineHeight;
+        else if (Flags & DT_VCENTER)
+            y = Rect.Top + (Rect.Height() - lineHeight) / 2;
     }
     int horizontal = Qt::AlignLeft;
-    if (Flags & DT_RIGHT) horizontal = Qt::AlignRight;
-    else if (Flags & DT_CENTER) horizontal = Qt::AlignHCenter;
+    if (Flags & DT_RIGHT)
+        horizontal = Qt::AlignRight;
+    else if (Flags & DT_CENTER)
+        horizontal = Qt::AlignHCenter;
     const QColor background = ToQColor(BrushColor, FPalette);
     FPainter.setPen(ToQColor(FontColor, FPalette));
     for (const QString& line : lines) {
         if (y >= Rect.Bottom) break;
         const int width = metrics.horizontalAdvance(QString(line).remove(QLatin1Char('&')));
         QRect lineRect(Rect.Left, y, width, lineHeight);
-        if (horizontal == Qt::AlignRight) lineRect.moveRight(Rect.Right - 1);
-        else if (horizontal == Qt::AlignHCenter) lineRect.moveLeft(Rect.Left + (Rect.Width() - width) / 2);
+        if (horizontal == Qt::AlignRight)
+            lineRect.moveRight(Rect.Right - 1);
+        else if (horizontal == Qt::AlignHCenter)
+            lineRect.moveLeft(Rect.Left + (Rect.Width() - width) / 2);
         FPainter.fillRect(lineRect, background);
         FPainter.drawText(QRect(Rect.Left, y - raise, Rect.Width(), metrics.height()),
                           horizontal | Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextDontClip, line);

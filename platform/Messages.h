@@ -52,7 +52,15 @@ enum : WORD {
 
 // Shift state bits of key and mouse events.
 using TShiftState = unsigned;
-enum : TShiftState { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32, ssDouble = 64 };
+enum : TShiftState {
+    ssShift = 1,
+    ssAlt = 2,
+    ssCtrl = 4,
+    ssLeft = 8,
+    ssRight = 16,
+    ssMiddle = 32,
+    ssDouble = 64
+};
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 

@@ -16,7 +16,11 @@ QString FromCp932Lossless(std::string_view bytes);
 // Nothing when a character has no CP932 form.
 std::optional<std::string> ToCp932(const QString& text);
 // Program literals are UTF-8.
-inline QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-inline QString U(const std::string& utf8) { return QString::fromStdString(utf8); }
+inline QString U(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+inline QString U(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
 
 } // namespace platform

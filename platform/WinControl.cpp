@@ -51,7 +51,8 @@ bool TWinControl::RouteKeyPress(QKeyEvent* Event) {
     FNativeKeyHandled = false;
     const bool consumed = key != 0 && Perform(WM_KEYDOWN, key, static_cast<std::intptr_t>(shift)) != 0;
     if (!consumed)
-        for (char c : CharactersOf(*Event)) Perform(WM_CHAR, static_cast<unsigned char>(c), 0);
+        for (char c : CharactersOf(*Event))
+            Perform(WM_CHAR, static_cast<unsigned char>(c), 0);
     FCurrentKeyEvent = outer;
     FNativeKeyHandled = outerHandled;
     return true;
@@ -63,33 +64,56 @@ bool IsSpecialKey(WORD Key) {
 
 WORD VirtualKeyOf(const QKeyEvent& Event) {
     const int key = Event.key();
-    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) return static_cast<WORD>(key);
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
+        return static_cast<WORD>(key);
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return static_cast<WORD>(VK_F1 + (key - Qt::Key_F1));
     switch (key) {
-    case Qt::Key_Backspace: return VK_BACK;
+    case Qt::Key_Backspace:
+        return VK_BACK;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return VK_TAB;
+    case Qt::Key_Backtab:
+        return VK_TAB;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return VK_RETURN;
-    case Qt::Key_Shift: return VK_SHIFT;
-    case Qt::Key_Control: return VK_CONTROL;
-    case Qt::Key_Alt: return VK_MENU;
-    case Qt::Key_Escape: return VK_ESCAPE;
-    case Qt::Key_Space: return VK_SPACE;
-    case Qt::Key_PageUp: return VK_PRIOR;
-    case Qt::Key_PageDown: return VK_NEXT;
-    case Qt::Key_End: return VK_END;
-    case Qt::Key_Home: return VK_HOME;
-    case Qt::Key_Left: return VK_LEFT;
-    case Qt::Key_Up: return VK_UP;
-    case Qt::Key_Right: return VK_RIGHT;
-    case Qt::Key_Down: return VK_DOWN;
-    case Qt::Key_Insert: return VK_INSERT;
-    case Qt::Key_Delete: return VK_DELETE;
-    case Qt::Key_Minus: return 0xBD;
-    case Qt::Key_Period: return 0xBE;
-    case Qt::Key_Comma: return 0xBC;
-    default: return 0;
+    case Qt::Key_Enter:
+        return VK_RETURN;
+    case Qt::Key_Shift:
+        return VK_SHIFT;
+    case Qt::Key_Control:
+        return VK_CONTROL;
+    case Qt::Key_Alt:
+        return VK_MENU;
+    case Qt::Key_Escape:
+        return VK_ESCAPE;
+    case Qt::Key_Space:
+        return VK_SPACE;
+    case Qt::Key_PageUp:
+        return VK_PRIOR;
+    case Qt::Key_PageDown:
+        return VK_NEXT;
+    case Qt::Key_End:
+        return VK_END;
+    case Qt::Key_Home:
+        return VK_HOME;
+    case Qt::Key_Left:
+        return VK_LEFT;
+    case Qt::Key_Up:
+        return VK_UP;
+    case Qt::Key_Right:
+        return VK_RIGHT;
+    case Qt::Key_Down:
+        return VK_DOWN;
+    case Qt::Key_Insert:
+        return VK_INSERT;
+    case Qt::Key_Delete:
+        return VK_DELETE;
+    case Qt::Key_Minus:
+        return 0xBD;
+    case Qt::Key_Period:
+        return 0xBE;
+    case Qt::Key_Comma:
+        return 0xBC;
+    default:
+        return 0;
     }
 }
 
@@ -108,17 +132,23 @@ std::string CharactersOf(const QKeyEvent& Event) {
     const Qt::KeyboardModifiers modifiers = Event.modifiers();
     if (modifiers & Qt::AltModifier) return {};
     if (modifiers & Qt::ControlModifier) {
-        if (key >= Qt::Key_A && key <= Qt::Key_Z) return std::string(1, static_cast<char>(key - Qt::Key_A + 1));
+        if (key >= Qt::Key_A && key <= Qt::Key_Z)
+            return std::string(1, static_cast<char>(key - Qt::Key_A + 1));
         return {};
     }
     switch (key) {
-    case Qt::Key_Backspace: return "\b";
+    case Qt::Key_Backspace:
+        return "\b";
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return "\t";
+    case Qt::Key_Backtab:
+        return "\t";
     case Qt::Key_Return:
-    case Qt::Key_Enter: return "\r";
-    case Qt::Key_Escape: return "\x1b";
-    default: break;
+    case Qt::Key_Enter:
+        return "\r";
+    case Qt::Key_Escape:
+        return "\x1b";
+    default:
+        break;
     }
     std::string text;
     for (QChar ch : Event.text()) {

@@ -7,13 +7,18 @@
 
 namespace fixture {
 
-bool IsWordField(int column) { return column == 31 || column == 33 || column == 34; }
+bool IsWordField(int column) {
+    return column == 31 || column == 33 || column == 34;
+}
 
-std::size_t NamePos(int record) { return kHeaderSize + kRecordSize * static_cast<std::size_t>(record); }
+std::size_t NamePos(int record) {
+    return kHeaderSize + kRecordSize * static_cast<std::size_t>(record);
+}
 
 std::size_t FieldPos(int record, int column) {
     std::size_t offset = 16;
-    for (int c = 1; c < column; ++c) offset += IsWordField(c) ? 2 : 1;
+    for (int c = 1; c < column; ++c)
+        offset += IsWordField(c) ? 2 : 1;
     return NamePos(record) + offset;
 }
 
@@ -66,8 +71,10 @@ const char* const kJapaneseNames[] = {"戦闘機", "攻撃ヘリ", "主力戦車
 Bytes MakeSampleUnitFile() {
     Bytes file(kFileSize, 0);
     std::memcpy(file.data(), "EXWPNIN", 8);
-    for (int i = 8; i < 16; ++i) file[i] = static_cast<std::uint8_t>(0xA0 + i);
-    for (std::size_t i = 0; i < kTrailerSize; ++i) file[kFileSize - kTrailerSize + i] = static_cast<std::uint8_t>(0xF1 + i);
+    for (int i = 8; i < 16; ++i)
+        file[i] = static_cast<std::uint8_t>(0xA0 + i);
+    for (std::size_t i = 0; i < kTrailerSize; ++i)
+        file[kFileSize - kTrailerSize + i] = static_cast<std::uint8_t>(0xF1 + i);
 
     std::uint32_t state = 12345;
     auto next = [&state]() {
@@ -108,7 +115,8 @@ Bytes ReadBytes(const std::string& path) {
     if (!f) return bytes;
     std::uint8_t buffer[4096];
     std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.insert(bytes.end(), buffer, buffer + n);
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+        bytes.insert(bytes.end(), buffer, buffer + n);
     std::fclose(f);
     return bytes;
 }

@@ -22,7 +22,9 @@ using namespace platform;
 namespace {
 
 // Program literals are UTF-8; control texts are CP932.
-std::string Data(const char* Utf8) { return Utf8ToCp932(Utf8).value_or(std::string()); }
+std::string Data(const char* Utf8) {
+    return Utf8ToCp932(Utf8).value_or(std::string());
+}
 
 class TGalleryForm : public QWidget {
 public:
@@ -113,7 +115,8 @@ public:
 private:
     void Watch(TCustomNumEdit* Edit) {
         Edit->OnChange = [this, Edit](TObject*) {
-            FValues->setText(U("Integer " + IntToStr(Edit->Integer()) + ", Real " + FloatToStr(Edit->Real())));
+            FValues->setText(
+                U("Integer " + IntToStr(Edit->Integer()) + ", Real " + FloatToStr(Edit->Real())));
         };
     }
 

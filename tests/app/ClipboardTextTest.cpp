@@ -28,13 +28,25 @@ TEST(ClipboardText, PastedCellsFollowTheCursorAndPileUpAtTheEdges) {
         {"CR LF stays in the cell", "12\r\n", 2, 2, {{2, 2, "12\r"}}},
         {"two lines", "1\t2\n3\t4\n", 5, 10, {{5, 10, "1"}, {6, 10, "2"}, {5, 11, "3"}, {6, 11, "4"}}},
         {"empty cells", "\t\n", 1, 1, {{1, 1, ""}, {2, 1, ""}}},
-        {"surplus columns land in 46", "1\t2\t3\t4\t5\t6\t7\t8\t9\t10\n", 40, 1,
-         {{40, 1, "1"}, {41, 1, "2"}, {42, 1, "3"}, {43, 1, "4"}, {44, 1, "5"}, {45, 1, "6"}, {46, 1, "7"},
-          {46, 1, "8"}, {46, 1, "9"}, {46, 1, "10"}}},
+        {"surplus columns land in 46",
+         "1\t2\t3\t4\t5\t6\t7\t8\t9\t10\n",
+         40,
+         1,
+         {{40, 1, "1"},
+          {41, 1, "2"},
+          {42, 1, "3"},
+          {43, 1, "4"},
+          {44, 1, "5"},
+          {45, 1, "6"},
+          {46, 1, "7"},
+          {46, 1, "8"},
+          {46, 1, "9"},
+          {46, 1, "10"}}},
         {"surplus lines land in 251", "1\n2\n3\n", 3, 250, {{3, 250, "1"}, {3, 251, "2"}, {3, 251, "3"}}},
         {"empty text", "", 1, 1, {}},
     };
-    for (const Case& c : cases) EXPECT_EQ(PlacePasteText(c.text, c.left, c.top, 46, 251), c.expected) << c.name;
+    for (const Case& c : cases)
+        EXPECT_EQ(PlacePasteText(c.text, c.left, c.top, 46, 251), c.expected) << c.name;
 }
 
 TEST(ClipboardText, PastedNumbersAreTrimmedAndReadLikeTheIntegerConversion) {
@@ -43,17 +55,29 @@ TEST(ClipboardText, PastedNumbersAreTrimmedAndReadLikeTheIntegerConversion) {
         TPastedNumber::TKind kind;
         int value;
     } cases[] = {
-        {"300", TPastedNumber::Number, 300},       {"-5", TPastedNumber::Number, -5},
-        {"0x1F", TPastedNumber::Number, 31},       {"0xFFFFFFFF", TPastedNumber::Number, -1},
-        {" 12 ", TPastedNumber::Number, 12},       {"12\r", TPastedNumber::Number, 12},
-        {"\x01\x02" "9\x1f", TPastedNumber::Number, 9},
-        {"abc", TPastedNumber::Skip, 0},           {"", TPastedNumber::Skip, 0},
-        {"   ", TPastedNumber::Skip, 0},           {"+5", TPastedNumber::Skip, 0},
-        {"$1F", TPastedNumber::Skip, 0},           {"\x82\x50", TPastedNumber::Skip, 0}, // full-width 1
-        {"x", TPastedNumber::Skip, 0},             {"1.5", TPastedNumber::Invalid, 0},
-        {"12a", TPastedNumber::Invalid, 0},        {"-", TPastedNumber::Invalid, 0},
-        {"1 2", TPastedNumber::Invalid, 0},        {"0x", TPastedNumber::Invalid, 0},
-        {"2147483648", TPastedNumber::Invalid, 0}, {"2147483647", TPastedNumber::Number, 2147483647},
+        {"300", TPastedNumber::Number, 300},
+        {"-5", TPastedNumber::Number, -5},
+        {"0x1F", TPastedNumber::Number, 31},
+        {"0xFFFFFFFF", TPastedNumber::Number, -1},
+        {" 12 ", TPastedNumber::Number, 12},
+        {"12\r", TPastedNumber::Number, 12},
+        {"\x01\x02"
+         "9\x1f",
+         TPastedNumber::Number, 9},
+        {"abc", TPastedNumber::Skip, 0},
+        {"", TPastedNumber::Skip, 0},
+        {"   ", TPastedNumber::Skip, 0},
+        {"+5", TPastedNumber::Skip, 0},
+        {"$1F", TPastedNumber::Skip, 0},
+        {"\x82\x50", TPastedNumber::Skip, 0}, // full-width 1
+        {"x", TPastedNumber::Skip, 0},
+        {"1.5", TPastedNumber::Invalid, 0},
+        {"12a", TPastedNumber::Invalid, 0},
+        {"-", TPastedNumber::Invalid, 0},
+        {"1 2", TPastedNumber::Invalid, 0},
+        {"0x", TPastedNumber::Invalid, 0},
+        {"2147483648", TPastedNumber::Invalid, 0},
+        {"2147483647", TPastedNumber::Number, 2147483647},
     };
     for (const Case& c : cases) {
         const TPastedNumber read = ReadPastedNumber(c.text);

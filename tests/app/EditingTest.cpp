@@ -12,14 +12,17 @@ struct Expected {
     fixture::Bytes bytes;
     void Field(int row, int col, unsigned value) { fixture::WriteField(bytes, row - 1, col, value); }
     void Name(int row, const std::string& sixteen) {
-        std::copy(sixteen.begin(), sixteen.end(), bytes.begin() + static_cast<long>(fixture::NamePos(row - 1)));
+        std::copy(sixteen.begin(), sixteen.end(),
+                  bytes.begin() + static_cast<long>(fixture::NamePos(row - 1)));
     }
 };
 
 class EditingTest : public EditorTest {
 protected:
     QWidget* Viewport() { return window->StringGridEx1->viewport(); }
-    QPoint CellCentre(int col, int row) { return window->StringGridEx1->CellRect(col, row).ToQRect().center(); }
+    QPoint CellCentre(int col, int row) {
+        return window->StringGridEx1->CellRect(col, row).ToQRect().center();
+    }
 
     void ClickCell(int col, int row) {
         if (!window->isActiveWindow()) Activate();
@@ -28,7 +31,9 @@ protected:
     }
     QWidget* Focused() { return QApplication::focusWidget(); }
     void Type(const char* keys) { QTest::keyClicks(Focused(), QString::fromLatin1(keys)); }
-    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(Focused(), key, modifiers); }
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(Focused(), key, modifiers);
+    }
     // Text that has no key of its own (Japanese), as an input method commits it.
     void TypeText(const char* utf8) {
         QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8(utf8));
@@ -53,7 +58,8 @@ TEST_F(EditingTest, ShowingTheWindowSetsUpEveryColumn) {
     TStringGridEx& grid = *form.StringGridEx1;
     EXPECT_EQ(grid.Cells(0, 0), fixture::Cp932("ユニット名"));
     const char* letters[] = {"存", "移", "用", "種"};
-    for (int c = 1; c <= 4; ++c) EXPECT_EQ(grid.Cells(c, 0), fixture::Cp932(letters[c - 1]));
+    for (int c = 1; c <= 4; ++c)
+        EXPECT_EQ(grid.Cells(c, 0), fixture::Cp932(letters[c - 1]));
     EXPECT_EQ(grid.Cells(41, 0), fixture::Cp932("大"));
     EXPECT_EQ(grid.Cells(42, 0), fixture::Cp932("小"));
     EXPECT_EQ(grid.Cells(46, 0), fixture::Cp932("無"));
@@ -66,9 +72,10 @@ TEST_F(EditingTest, ShowingTheWindowSetsUpEveryColumn) {
         int first, last;
         platform::TColor back;
         double max;
-    } bands[] = {{1, 12, platform::clWindow, 255},  {13, 18, 0xFFFFC0, 255}, {19, 24, 0xC0FFC0, 255},
-                 {25, 30, 0xFFC080, 255},           {31, 31, 0xC0FFFF, 999}, {32, 32, platform::clWindow, 255},
-                 {33, 34, 0xC0FFFF, 999},           {35, 46, platform::clWindow, 255}};
+    } bands[] = {{1, 12, platform::clWindow, 255}, {13, 18, 0xFFFFC0, 255},
+                 {19, 24, 0xC0FFC0, 255},          {25, 30, 0xFFC080, 255},
+                 {31, 31, 0xC0FFFF, 999},          {32, 32, platform::clWindow, 255},
+                 {33, 34, 0xC0FFFF, 999},          {35, 46, platform::clWindow, 255}};
     for (const Band& band : bands)
         for (int c = band.first; c <= band.last; ++c) {
             const TColumnStyle* style = grid.ColumnStyles()->GetColumn(c);
@@ -91,9 +98,9 @@ TEST_F(EditingTest, TypedValuesReachTheFileClampedToTheirColumn) {
         unsigned stored;
         const char* shown;
     } cases[] = {
-        {1, 10, "200", 200, "200"},   {2, 11, "300", 255, "255"}, {32, 12, "256", 255, "255"},
-        {31, 13, "999", 999, "999"},  {33, 14, "1000", 999, "999"}, {34, 15, "42", 42, "42"},
-        {13, 16, "007", 7, "7"},      {46, 251, "9", 9, "9"},
+        {1, 10, "200", 200, "200"},  {2, 11, "300", 255, "255"},   {32, 12, "256", 255, "255"},
+        {31, 13, "999", 999, "999"}, {33, 14, "1000", 999, "999"}, {34, 15, "42", 42, "42"},
+        {13, 16, "007", 7, "7"},     {46, 251, "9", 9, "9"},
     };
     for (const Case& c : cases) {
         ClickCell(c.col, c.row);
@@ -182,7 +189,8 @@ TEST_F(EditingTest, UnitNamesAreEditedInUnitNameModeOnly) {
     Key(Qt::Key_F2);
     TypeText("\xF0\x9F\x98\x80");
     Key(Qt::Key_Return);
-    EXPECT_EQ(window->StringGridEx1->Cells(0, 34), fixture::RawName(sample, 33).substr(0, fixture::RawName(sample, 33).find('\0')));
+    EXPECT_EQ(window->StringGridEx1->Cells(0, 34),
+              fixture::RawName(sample, 33).substr(0, fixture::RawName(sample, 33).find('\0')));
 
     EXPECT_EQ(Saved(), expected.bytes);
     Shortcut(Qt::Key_U);

@@ -16,10 +16,11 @@ struct MenuState {
 
 void ExpectMenuStates(app::TForm1& form, std::initializer_list<MenuState> states) {
     const std::map<std::string, TMenuItem*> items = {
-        {"Open1", form.Open1},   {"Save1", form.Save1},   {"SaveAs1", form.SaveAs1}, {"Exit1", form.Exit1},
-        {"Cut1", form.Cut1},     {"Copy1", form.Copy1},   {"Paste1", form.Paste1},   {"Mode1", form.Mode1},
-        {"Calc1", form.Calc1},   {"About1", form.About1}, {"ModeU1", form.ModeU1},   {"ModeM1", form.ModeM1}};
-    for (const MenuState& s : states) EXPECT_EQ(items.at(s.name)->Enabled(), s.enabled) << s.name;
+        {"Open1", form.Open1}, {"Save1", form.Save1},   {"SaveAs1", form.SaveAs1}, {"Exit1", form.Exit1},
+        {"Cut1", form.Cut1},   {"Copy1", form.Copy1},   {"Paste1", form.Paste1},   {"Mode1", form.Mode1},
+        {"Calc1", form.Calc1}, {"About1", form.About1}, {"ModeU1", form.ModeU1},   {"ModeM1", form.ModeM1}};
+    for (const MenuState& s : states)
+        EXPECT_EQ(items.at(s.name)->Enabled(), s.enabled) << s.name;
 }
 
 } // namespace
@@ -36,9 +37,18 @@ TEST_F(EditorTest, StartsEmptyWithTheDesignedWindowAndMenus) {
     EXPECT_EQ(form.StringGridEx1->ColWidths(1), 24);
     EXPECT_EQ(form.StringGridEx1->RowHeights(5), 16);
     EXPECT_EQ(form.StringGridEx1->Cells(3, 3), "");
-    ExpectMenuStates(form, {{"Open1", true}, {"Save1", false}, {"SaveAs1", false}, {"Exit1", true}, {"Cut1", false},
-                            {"Copy1", true}, {"Paste1", false}, {"Mode1", false}, {"Calc1", false}, {"About1", true},
-                            {"ModeU1", true}, {"ModeM1", true}});
+    ExpectMenuStates(form, {{"Open1", true},
+                            {"Save1", false},
+                            {"SaveAs1", false},
+                            {"Exit1", true},
+                            {"Cut1", false},
+                            {"Copy1", true},
+                            {"Paste1", false},
+                            {"Mode1", false},
+                            {"Calc1", false},
+                            {"About1", true},
+                            {"ModeU1", true},
+                            {"ModeM1", true}});
     EXPECT_FALSE(form.ModeU1->Checked());
     EXPECT_FALSE(form.ModeM1->Checked());
 
@@ -46,12 +56,18 @@ TEST_F(EditorTest, StartsEmptyWithTheDesignedWindowAndMenus) {
         TMenuItem* item;
         const char* caption;
         platform::TShortCut shortCut;
-    } items[] = {{form.Open1, "開く(&O)...", 16463},      {form.Save1, "上書き保存(&S)", 16467},
-                 {form.SaveAs1, "名前を付けて保存(&A)...", 24659}, {form.Exit1, "終了(&X)", 32883},
-                 {form.Cut1, "Cut(&T)", 16472},           {form.Copy1, "&Copy", 16451},
-                 {form.Paste1, "&Paste", 16470},          {form.ModeU1, "ユニット名編集モード(&U)", 16469},
-                 {form.ModeM1, "レンジ選択モード(&R)", 16466}, {form.CalcA1, "加減算(&Add)", 16449},
-                 {form.CalcM1, "乗算(&Multiple)", 0},     {form.CalcN1, "論理積(A&nd)", 0}};
+    } items[] = {{form.Open1, "開く(&O)...", 16463},
+                 {form.Save1, "上書き保存(&S)", 16467},
+                 {form.SaveAs1, "名前を付けて保存(&A)...", 24659},
+                 {form.Exit1, "終了(&X)", 32883},
+                 {form.Cut1, "Cut(&T)", 16472},
+                 {form.Copy1, "&Copy", 16451},
+                 {form.Paste1, "&Paste", 16470},
+                 {form.ModeU1, "ユニット名編集モード(&U)", 16469},
+                 {form.ModeM1, "レンジ選択モード(&R)", 16466},
+                 {form.CalcA1, "加減算(&Add)", 16449},
+                 {form.CalcM1, "乗算(&Multiple)", 0},
+                 {form.CalcN1, "論理積(A&nd)", 0}};
     for (const Item& i : items) {
         EXPECT_EQ(i.item->Caption(), i.caption);
         EXPECT_EQ(i.item->ShortCut(), i.shortCut) << i.caption;
@@ -61,7 +77,8 @@ TEST_F(EditorTest, StartsEmptyWithTheDesignedWindowAndMenus) {
 TEST_F(EditorTest, MissingSettingsFileIsReportedAndTheDialogStartsHere) {
     auto message = testsupport::AcceptNextMessage();
     app::TForm1& form = CreateForm();
-    EXPECT_EQ(*message, QString::fromUtf8("初期化ファイルが見つかりませんでした\n ファイルオープン時に新規に作成します"));
+    EXPECT_EQ(*message, QString::fromUtf8(
+                            "初期化ファイルが見つかりませんでした\n ファイルオープン時に新規に作成します"));
     EXPECT_EQ(form.OpenDialog1.FileName, "weapon.prm");
     EXPECT_EQ(form.OpenDialog1.InitialDir, ".");
 }
@@ -90,7 +107,8 @@ TEST_F(EditorTest, OpenShowsEveryUnitAndPointsEachCellIntoTheImage) {
     EXPECT_EQ(form.windowTitle().toStdString(), Path("weapon.prm"));
     EXPECT_EQ(ReadSettings(), Path("weapon.prm"));
     EXPECT_EQ(form.SaveDialog1.FileName, Path("weapon.prm"));
-    ExpectMenuStates(form, {{"Save1", true}, {"SaveAs1", true}, {"Cut1", true}, {"Mode1", true}, {"Calc1", false}});
+    ExpectMenuStates(form,
+                     {{"Save1", true}, {"SaveAs1", true}, {"Cut1", true}, {"Mode1", true}, {"Calc1", false}});
 
     EXPECT_EQ(grid.Cells(0, 1), fixture::Cp932("戦闘機ファルコン"));
     EXPECT_EQ(grid.Cells(0, 2), "ABC");
@@ -101,7 +119,8 @@ TEST_F(EditorTest, OpenShowsEveryUnitAndPointsEachCellIntoTheImage) {
     const auto* base = reinterpret_cast<const std::uint8_t*>(&form.Image());
     for (int row = 1; row <= 251; ++row)
         for (int col = 1; col <= 46; ++col) {
-            ASSERT_EQ(grid.Cells(col, row), std::to_string(fixture::ReadField(sample, row - 1, col))) << col << "," << row;
+            ASSERT_EQ(grid.Cells(col, row), std::to_string(fixture::ReadField(sample, row - 1, col)))
+                << col << "," << row;
             ASSERT_EQ(static_cast<const std::uint8_t*>(grid.Objects(col, row)) - base,
                       static_cast<std::ptrdiff_t>(fixture::FieldPos(row - 1, col)));
         }

@@ -12,7 +12,9 @@ protected:
         platform::Application().Idle();
     }
     QWidget* Viewport() { return window->StringGridEx1->viewport(); }
-    QPoint CellCentre(int col, int row) { return window->StringGridEx1->CellRect(col, row).ToQRect().center(); }
+    QPoint CellCentre(int col, int row) {
+        return window->StringGridEx1->CellRect(col, row).ToQRect().center();
+    }
     void Rest(QPoint point) {
         QTest::mouseMove(Viewport(), point);
         platform::Application().Idle();
@@ -55,7 +57,8 @@ TEST_F(HintTest, SelectingACellBringsItsColumnBack) {
     EXPECT_EQ(Status(), "通行変形占領能力等（ビットごと）  128河川 8搭載可 2変形能力 1占領能力");
 
     // Arrow keys to column 31 while the pointer rests on the grid.
-    for (int col = 6; col < 31; ++col) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    for (int col = 6; col < 31; ++col)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
     EXPECT_EQ(window->StringGridEx1->Col(), 31);
     platform::Application().Idle();
     EXPECT_EQ(Status(), Long(31));

@@ -24,7 +24,7 @@ TEST(RangeArithmetic, ResultsBeforeClamping) {
         {TCalcOperation::Multiply, 7, {0, 1.5L}, 10},
         {TCalcOperation::Multiply, 7, {0, 0.5L}, 3},
         {TCalcOperation::Multiply, 5, {0, 1e2L}, 500},
-        {TCalcOperation::Multiply, 3, {0, -0.9L}, -2},             // toward zero
+        {TCalcOperation::Multiply, 3, {0, -0.9L}, -2}, // toward zero
         {TCalcOperation::Multiply, 255, {0, 1e15L}, 255000000000000000LL},
         {TCalcOperation::Divide, 10, {0, 3}, 3},
         {TCalcOperation::Divide, 100, {0, 0.5L}, 200},
@@ -32,9 +32,10 @@ TEST(RangeArithmetic, ResultsBeforeClamping) {
         {TCalcOperation::Or, 1, {0x80, 0}, 129},
         {TCalcOperation::And, 255, {0xF0, 0}, 240},
         {TCalcOperation::And, 255, {0, 0}, 0},
-        {TCalcOperation::Or, 5, {-1, 0}, -1},                     // bitwise over 32 bits
+        {TCalcOperation::Or, 5, {-1, 0}, -1}, // bitwise over 32 bits
     };
-    for (const auto& c : cases) EXPECT_EQ(Calculate(c.op, c.value, c.operand), c.expected) << c.value;
+    for (const auto& c : cases)
+        EXPECT_EQ(Calculate(c.op, c.value, c.operand), c.expected) << c.value;
 }
 
 TEST(RangeArithmetic, FloatingPointErrorsCarryThePlatformTexts) {

@@ -60,14 +60,18 @@ TEST(UnitFile, OnlyTheMagicWithItsNulIsAccepted) {
     for (const Case& c : cases) {
         TempFiles files;
         fixture::Bytes bytes = fixture::MakeSampleUnitFile();
-        if (c.header.empty()) bytes.clear();
-        else std::memcpy(bytes.data(), c.header.data(), c.header.size());
+        if (c.header.empty())
+            bytes.clear();
+        else
+            std::memcpy(bytes.data(), c.header.data(), c.header.size());
         ASSERT_TRUE(fixture::WriteBytes(files.Path("f.prm"), bytes));
         auto image = std::make_unique<TUnitFileImage>();
         std::memset(image.get(), 0x5A, sizeof(TUnitFileImage));
         EXPECT_EQ(ReadUnitFile(files.Path("f.prm"), *image), c.expected) << c.name;
-        if (c.expected != TLoadResult::Loaded) EXPECT_EQ(image->HeaderBytes[0], 0x5A) << c.name << ": image changed";
-        else EXPECT_EQ(0, std::memcmp(image.get(), bytes.data(), fixture::kFileSize)) << c.name;
+        if (c.expected != TLoadResult::Loaded)
+            EXPECT_EQ(image->HeaderBytes[0], 0x5A) << c.name << ": image changed";
+        else
+            EXPECT_EQ(0, std::memcmp(image.get(), bytes.data(), fixture::kFileSize)) << c.name;
     }
 }
 
@@ -104,7 +108,8 @@ TEST(UnitFile, NamesReadUpToTheFirstNulAndAreWrittenWithSpaces) {
         {"AB", "AB              "},
         {"", std::string(16, ' ')},
         {"ABCDEFGHIJKLMNOPQRST", "ABCDEFGHIJKLMNOP"},
-        {"ABCDEFGHIJKLMNO" + fixture::Cp932("戦"), "ABCDEFGHIJKLMNO\x90"}, // cut inside a double-byte character
+        {"ABCDEFGHIJKLMNO" + fixture::Cp932("戦"),
+         "ABCDEFGHIJKLMNO\x90"}, // cut inside a double-byte character
     };
     for (const Case& c : cases) {
         StoreRecordName(image->Records[5], c.text);

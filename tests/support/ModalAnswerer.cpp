@@ -81,8 +81,10 @@ void ChooseFileInNextDialog(const QString& Path) {
 
 void CancelNextDialog() {
     AnswerNextModal([](QWidget* modal) {
-        if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
-        else modal->close();
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
     });
 }
 
