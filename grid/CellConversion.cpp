@@ -7,7 +7,8 @@ namespace gridex {
 
 using platform::TruncToInt32;
 
-std::optional<std::string> StripAffixes(std::string_view Text, std::string_view Prefix, std::string_view Suffix) {
+std::optional<std::string> StripAffixes(std::string_view Text, std::string_view Prefix,
+                                        std::string_view Suffix) {
     if (!Text.starts_with(Prefix)) return std::nullopt;
     const std::ptrdiff_t bodyEnd =
         static_cast<std::ptrdiff_t>(Text.size()) - static_cast<std::ptrdiff_t>(Suffix.size());
@@ -20,20 +21,28 @@ std::optional<std::string> StripAffixes(std::string_view Text, std::string_view 
 
 std::int32_t ReadInNotation(std::string_view Text, enIntEdit_IOMode Mode) {
     switch (Mode) {
-    case imBin: return BinToIntEx(Text);
-    case imOct: return OctToIntEx(Text);
-    case imHex: return HexToIntEx(Text);
-    default: return platform::StrToIntDef(Text, 0);
+    case imBin:
+        return BinToIntEx(Text);
+    case imOct:
+        return OctToIntEx(Text);
+    case imHex:
+        return HexToIntEx(Text);
+    default:
+        return platform::StrToIntDef(Text, 0);
     }
 }
 
 std::string WriteInNotation(std::int32_t Value, enIntEdit_IOMode Mode, enIntEdit_HexChar HexChar) {
     const auto pattern = static_cast<std::uint32_t>(Value);
     switch (Mode) {
-    case imBin: return IntToBinEx(pattern);
-    case imOct: return IntToOctEx(pattern);
-    case imHex: return IntToHexEx(pattern, HexChar);
-    default: return platform::IntToStr(Value);
+    case imBin:
+        return IntToBinEx(pattern);
+    case imOct:
+        return IntToOctEx(pattern);
+    case imHex:
+        return IntToHexEx(pattern, HexChar);
+    default:
+        return platform::IntToStr(Value);
     }
 }
 
@@ -47,8 +56,10 @@ std::string NumericCellToEdit(std::string_view Cell, const TRxKnNumeric& Numeric
 // A limit is compared as a real and, when it applies, stored as an integer.
 std::string NumericEditToCell(std::string_view Edit, const TRxKnNumeric& Numeric) {
     std::int32_t value = ReadInNotation(Edit, Numeric.InputMode);
-    if (value < Numeric.Min) value = TruncToInt32(Numeric.Min);
-    else if (value > Numeric.Max) value = TruncToInt32(Numeric.Max);
+    if (value < Numeric.Min)
+        value = TruncToInt32(Numeric.Min);
+    else if (value > Numeric.Max)
+        value = TruncToInt32(Numeric.Max);
     const std::string written = WriteInNotation(value, Numeric.OutputMode, Numeric.HexChar);
     return InsertionIn(written, Numeric.Insertion, Numeric.OutputMode, value);
 }
@@ -59,8 +70,10 @@ std::string RealCellToEdit(std::string_view Cell, const TRxKnReal& Real) {
 
 std::string RealEditToCell(std::string_view Edit, const TRxKnReal& Real) {
     double value = platform::ReadLeadingReal(Edit);
-    if (Real.Min > value) value = Real.Min;
-    else if (Real.Max < value) value = Real.Max;
+    if (Real.Min > value)
+        value = Real.Min;
+    else if (Real.Max < value)
+        value = Real.Max;
     return Real.Prefix + platform::FormatFixed(value, Real.NumDecimals()) + Real.Suffix;
 }
 
@@ -89,11 +102,14 @@ std::string EditTextOf(const TColumnStyle& Style, const std::string& BaseEditTex
     case csReal: {
         const TRxKnReal& real = Style.Real();
         std::string edit = RealCellToEdit(BaseEditText, real);
-        if (edit.empty() && !Style.ClearStart()) edit = platform::FormatFixed(real.Default, real.NumDecimals());
+        if (edit.empty() && !Style.ClearStart())
+            edit = platform::FormatFixed(real.Default, real.NumDecimals());
         return edit;
     }
-    case csList: return ListCellToEdit(BaseEditText, Style.List());
-    default: return BaseEditText;
+    case csList:
+        return ListCellToEdit(BaseEditText, Style.List());
+    default:
+        return BaseEditText;
     }
 }
 
@@ -103,9 +119,12 @@ std::string DisplayTextOf(const TColumnStyle& Style, const std::string& EditText
         const TRxKnNumeric& numeric = Style.Numeric();
         return numeric.Prefix + NumericEditToCell(EditText, numeric) + numeric.Suffix;
     }
-    case csReal: return RealEditToCell(EditText, Style.Real());
-    case csList: return ListEditToCell(EditText, Style.List());
-    default: return EditText;
+    case csReal:
+        return RealEditToCell(EditText, Style.Real());
+    case csList:
+        return ListEditToCell(EditText, Style.List());
+    default:
+        return EditText;
     }
 }
 
@@ -120,7 +139,8 @@ std::int32_t IntegerOf(const TColumnStyle* Style, std::string_view Cell) {
         const std::int32_t fallback = TruncToInt32(Style->Real().Default);
         return Cell.empty() ? fallback : platform::StrToIntDef(Cell, fallback);
     }
-    default: return 0;
+    default:
+        return 0;
     }
 }
 
@@ -129,9 +149,12 @@ double RealOf(const TColumnStyle* Style, std::string_view Cell) {
     if (!Cell.empty()) return platform::ReadLeadingReal(Cell);
     if (!Style) return 0.0;
     switch (Style->ColumnStyle()) {
-    case csNumeric: return Style->Numeric().Default;
-    case csReal: return Style->Real().Default;
-    default: return 0.0;
+    case csNumeric:
+        return Style->Numeric().Default;
+    case csReal:
+        return Style->Real().Default;
+    default:
+        return 0.0;
     }
 }
 

@@ -16,7 +16,8 @@ namespace gridex {
 // The text between Prefix and Suffix, compared byte for byte. Fails when Text does not start with
 // Prefix, is no longer than Suffix (an empty Text always fails) or does not end with Suffix. Prefix and
 // Suffix overlapping in Text give an empty body.
-std::optional<std::string> StripAffixes(std::string_view Text, std::string_view Prefix, std::string_view Suffix);
+std::optional<std::string> StripAffixes(std::string_view Text, std::string_view Prefix,
+                                        std::string_view Suffix);
 
 // A value read in a notation: decimal with 0 as default, or the leading binary, octal or hex digits.
 std::int32_t ReadInNotation(std::string_view Text, enIntEdit_IOMode Mode);

@@ -6,9 +6,13 @@ namespace {
 
 using enum TCharacterVerdict;
 
-TCharacterVerdict AcceptIf(bool Condition) { return Condition ? Accept : Refuse; }
+TCharacterVerdict AcceptIf(bool Condition) {
+    return Condition ? Accept : Refuse;
+}
 
-bool BeginsWithMinus(const TEditorInput& Input) { return Input.Text.starts_with('-'); }
+bool BeginsWithMinus(const TEditorInput& Input) {
+    return Input.Text.starts_with('-');
+}
 
 // No digit in front of a minus sign.
 TCharacterVerdict DigitRule(const TEditorInput& Input) {
@@ -35,23 +39,29 @@ bool IsHexLetter(unsigned char Character) {
     return (Character >= 'A' && Character <= 'F') || (Character >= 'a' && Character <= 'f');
 }
 
-TCharacterVerdict NumericCharacter(const TColumnStyle& Style, unsigned char Character, const TEditorInput& Input) {
+TCharacterVerdict NumericCharacter(const TColumnStyle& Style, unsigned char Character,
+                                   const TEditorInput& Input) {
     const enIntEdit_IOMode mode = Style.Numeric().InputMode;
     if (Character == '-') return mode == imDec ? MinusRule(Input, Style.Numeric().Min) : Refuse;
     if (Character >= '0' && Character <= '9') {
         if (mode == imDec) return DigitRule(Input);
         const int digit = Character - '0';
         switch (mode) {
-        case imBin: return AcceptIf(digit <= 1);
-        case imOct: return AcceptIf(digit <= 7);
-        case imHex: return Accept;
-        default: return AcceptIf(digit <= 1);
+        case imBin:
+            return AcceptIf(digit <= 1);
+        case imOct:
+            return AcceptIf(digit <= 7);
+        case imHex:
+            return Accept;
+        default:
+            return AcceptIf(digit <= 1);
         }
     }
     return AcceptIf(IsHexLetter(Character) && mode == imHex);
 }
 
-TCharacterVerdict RealCharacter(const TColumnStyle& Style, unsigned char Character, const TEditorInput& Input) {
+TCharacterVerdict RealCharacter(const TColumnStyle& Style, unsigned char Character,
+                                const TEditorInput& Input) {
     if (Character == '-') return MinusRule(Input, Style.Real().Min);
     if (Character == '.') return PointRule(Input, Style.Real().NumDecimals());
     if (Character >= '0' && Character <= '9') return DigitRule(Input);
@@ -65,20 +75,29 @@ TCharacterVerdict ListCharacter(unsigned char Character, const TEditorInput& Inp
 
 } // namespace
 
-TCharacterVerdict FilterCharacter(const TColumnStyle* Style, unsigned char Character, const TEditorInput& Input) {
+TCharacterVerdict FilterCharacter(const TColumnStyle* Style, unsigned char Character,
+                                  const TEditorInput& Input) {
     switch (Character) {
     case 8:
-    case 127: return Accept;
-    case 9: return AcceptIf(!Input.TabToNextCell);
-    case 13: return Input.EnterKeyToMove ? MoveToNext : Accept;
-    default: break;
+    case 127:
+        return Accept;
+    case 9:
+        return AcceptIf(!Input.TabToNextCell);
+    case 13:
+        return Input.EnterKeyToMove ? MoveToNext : Accept;
+    default:
+        break;
     }
     if (!Style) return Accept;
     switch (Style->ColumnStyle()) {
-    case csNumeric: return NumericCharacter(*Style, Character, Input);
-    case csReal: return RealCharacter(*Style, Character, Input);
-    case csList: return ListCharacter(Character, Input);
-    default: return Accept;
+    case csNumeric:
+        return NumericCharacter(*Style, Character, Input);
+    case csReal:
+        return RealCharacter(*Style, Character, Input);
+    case csList:
+        return ListCharacter(Character, Input);
+    default:
+        return Accept;
     }
 }
 

@@ -9,9 +9,9 @@
 namespace gridex {
 
 enum class TCharacterVerdict {
-    Accept,      // the editor inserts the character (or applies its own handling to it)
-    Refuse,      // the character is dropped without a sound
-    MoveToNext,  // Enter that moves the grid's current cell instead
+    Accept,     // the editor inserts the character (or applies its own handling to it)
+    Refuse,     // the character is dropped without a sound
+    MoveToNext, // Enter that moves the grid's current cell instead
 };
 
 // What the filter looks at besides the column: the editor's text and selection (byte offsets of the
@@ -26,6 +26,7 @@ struct TEditorInput {
 
 // Character is one byte of the typed text. Null Style, and a kind outside the enumeration, pass
 // everything, as a text column does.
-TCharacterVerdict FilterCharacter(const TColumnStyle* Style, unsigned char Character, const TEditorInput& Input);
+TCharacterVerdict FilterCharacter(const TColumnStyle* Style, unsigned char Character,
+                                  const TEditorInput& Input);
 
 } // namespace gridex

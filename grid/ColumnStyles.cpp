@@ -51,9 +51,13 @@ void TRxKnReal::SetNumDecimals(int Value) {
 // ---------------------------------------------------------------------------------------------------
 // TColumnStyle
 
-TColumnStyle::TColumnStyle(TCollection* Collection) : TCollectionItem(Collection) { Setup(Collection); }
+TColumnStyle::TColumnStyle(TCollection* Collection) : TCollectionItem(Collection) {
+    Setup(Collection);
+}
 
-TColumnStyle::TColumnStyle(TColumnStyles* Styles, DetachedTag) : TCollectionItem(nullptr) { Setup(Styles); }
+TColumnStyle::TColumnStyle(TColumnStyles* Styles, DetachedTag) : TCollectionItem(nullptr) {
+    Setup(Styles);
+}
 
 TColumnStyle::~TColumnStyle() = default;
 
@@ -208,9 +212,8 @@ bool TColumnStyles::IsEditDialog(const TComponent* Component) {
     const std::string name = Component->ClassName();
     static constexpr std::string_view dialog = "tcolumneditexdialog";
     return name.size() == dialog.size() &&
-           std::equal(name.begin(), name.end(), dialog.begin(), [](char A, char B) {
-               return std::tolower(static_cast<unsigned char>(A)) == B;
-           });
+           std::equal(name.begin(), name.end(), dialog.begin(),
+                      [](char A, char B) { return std::tolower(static_cast<unsigned char>(A)) == B; });
 }
 
 TColumnStyle* TColumnStyles::GetColumn(int Index) const {
@@ -221,9 +224,14 @@ TColumnStyle* TColumnStyles::GetColumn(int Index) const {
 void TColumnStyles::AdjustColumn() {
     if (!FGrid) return;
     if (Count() > FGrid->ColCount()) Clear();
-    while (Count() < FGrid->ColCount()) Add()->Assign(FDefault.get());
+    while (Count() < FGrid->ColCount())
+        Add()->Assign(FDefault.get());
 }
 
-TPersistent* TColumnStyles::GetOwner() const { return FOwner; }
+TPersistent* TColumnStyles::GetOwner() const {
+    return FOwner;
+}
 
-platform::TCollectionItem* TColumnStyles::NewItem() { return new TColumnStyle(this); }
+platform::TCollectionItem* TColumnStyles::NewItem() {
+    return new TColumnStyle(this);
+}

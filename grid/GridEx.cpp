@@ -18,10 +18,13 @@ const TColumnStyle* TStringGridEx::StyleOf(int ACol) const {
 
 void TStringGridEx::Loaded() {
     TStringGrid::Loaded();
-    for (int col = 0; col < ColCount(); ++col) SetCells(col, 0, FColumnStyles->GetColumn(col)->Header());
+    for (int col = 0; col < ColCount(); ++col)
+        SetCells(col, 0, FColumnStyles->GetColumn(col)->Header());
 }
 
-TInplaceEdit* TStringGridEx::CreateEditor() { return new TInplaceEditEx(this); }
+TInplaceEdit* TStringGridEx::CreateEditor() {
+    return new TInplaceEditEx(this);
+}
 
 // ---- conversions -----------------------------------------------------------------------------------
 
@@ -42,11 +45,14 @@ std::string TStringGridEx::GetEditMask(int ACol, int ARow) {
     if (ACol < 0) return std::string();
     const TColumnStyle* style = FColumnStyles->GetColumn(ACol);
     switch (style->ColumnStyle()) {
-    case csMaskEdit: return style->EditMask();
+    case csMaskEdit:
+        return style->EditMask();
     case csNumeric:
     case csReal:
-    case csList: return std::string();
-    default: return TStringGrid::GetEditMask(ACol, ARow);
+    case csList:
+        return std::string();
+    default:
+        return TStringGrid::GetEditMask(ACol, ARow);
     }
 }
 
@@ -81,9 +87,12 @@ namespace {
 // Without the single-line flag the vertical flags have no effect: text starts at the top.
 unsigned TextFlagsOf(TAlignment Alignment) {
     switch (Alignment) {
-    case taRightJustify: return DT_RIGHT | DT_BOTTOM;
-    case taCenter: return DT_CENTER | DT_VCENTER;
-    default: return DT_LEFT | DT_BOTTOM;
+    case taRightJustify:
+        return DT_RIGHT | DT_BOTTOM;
+    case taCenter:
+        return DT_CENTER | DT_VCENTER;
+    default:
+        return DT_LEFT | DT_BOTTOM;
     }
 }
 
@@ -148,8 +157,10 @@ void TStringGridEx::KeyDown(WORD& Key, TShiftState Shift) {
 
 // A wrap is two moves, each asked of OnSelectCell: first into the new column (or row), then to its end.
 void TStringGridEx::GridMoveTo(char Key, bool Back) {
-    if (Key == 13 && FEnterTo == etDown) MoveVertically(Back);
-    else MoveHorizontally(Back);
+    if (Key == 13 && FEnterTo == etDown)
+        MoveVertically(Back);
+    else
+        MoveHorizontally(Back);
 }
 
 void TStringGridEx::MoveVertically(bool Back) {

@@ -52,9 +52,13 @@ bool TInplaceEditEx::PassCharacter(unsigned char Character) {
     const gridex::TEditorInput input{text, GetSelStart(), GetSelLength(), FGridEx->EnterKeyToMove(),
                                      FGridEx->TabAction() == taNext};
     switch (gridex::FilterCharacter(Style(), Character, input)) {
-    case gridex::TCharacterVerdict::Accept: return true;
-    case gridex::TCharacterVerdict::MoveToNext: FGridEx->GridMoveTo(13, false); return false;
-    case gridex::TCharacterVerdict::Refuse: break;
+    case gridex::TCharacterVerdict::Accept:
+        return true;
+    case gridex::TCharacterVerdict::MoveToNext:
+        FGridEx->GridMoveTo(13, false);
+        return false;
+    case gridex::TCharacterVerdict::Refuse:
+        break;
     }
     FRefuseTrailByte = IsLeadByte(Character);
     return false;

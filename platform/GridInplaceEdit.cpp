@@ -23,9 +23,12 @@ void TInplaceEdit::WndProc(TMessage& Message) {
     if (Message.Msg == CM_WANTSPECIALKEY) {
         // Arrows and Esc belong to the editor; Tab only when the grid keeps it.
         const WORD key = static_cast<WORD>(Message.WParam);
-        if ((key >= VK_LEFT && key <= VK_DOWN) || key == VK_ESCAPE) Message.Result = 1;
-        else if (key == VK_TAB) Message.Result = (FGrid->Options() & goTabs) ? 1 : 0;
-        else Message.Result = 0;
+        if ((key >= VK_LEFT && key <= VK_DOWN) || key == VK_ESCAPE)
+            Message.Result = 1;
+        else if (key == VK_TAB)
+            Message.Result = (FGrid->Options() & goTabs) ? 1 : 0;
+        else
+            Message.Result = 0;
         return;
     }
     TCustomEdit::WndProc(Message);
@@ -46,11 +49,20 @@ void TInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
     case VK_UP:
     case VK_DOWN:
     case VK_PRIOR:
-    case VK_NEXT: toGrid = true; break;
-    case VK_TAB: toGrid = !(Shift & ssAlt); break;
-    case VK_LEFT: toGrid = noSelection && cursorPosition() == 0 && !(Shift & ssShift); break;
-    case VK_RIGHT: toGrid = noSelection && cursorPosition() == length && !(Shift & ssShift); break;
-    default: break;
+    case VK_NEXT:
+        toGrid = true;
+        break;
+    case VK_TAB:
+        toGrid = !(Shift & ssAlt);
+        break;
+    case VK_LEFT:
+        toGrid = noSelection && cursorPosition() == 0 && !(Shift & ssShift);
+        break;
+    case VK_RIGHT:
+        toGrid = noSelection && cursorPosition() == length && !(Shift & ssShift);
+        break;
+    default:
+        break;
     }
     if (toGrid) {
         FGrid->KeyDown(Key, Shift);
@@ -68,8 +80,10 @@ void TInplaceEdit::DefaultHandler(TMessage& Message) {
             FGrid->setFocus();
             return;
         case 9:
-        case 27: return;
-        default: break;
+        case 27:
+            return;
+        default:
+            break;
         }
     }
     TCustomEdit::DefaultHandler(Message);
@@ -81,7 +95,8 @@ void TInplaceEdit::Change() {
 }
 
 bool TInplaceEdit::event(QEvent* Event) {
-    if (Event->type() == QEvent::KeyPress && FGrid->EditorTabLeaves(static_cast<QKeyEvent*>(Event))) return true;
+    if (Event->type() == QEvent::KeyPress && FGrid->EditorTabLeaves(static_cast<QKeyEvent*>(Event)))
+        return true;
     return GuardedEvent([&] { return TCustomEdit::event(Event); });
 }
 
@@ -93,8 +108,11 @@ void TInplaceEdit::focusOutEvent(QFocusEvent* Event) {
     case Qt::MouseFocusReason:
     case Qt::TabFocusReason:
     case Qt::BacktabFocusReason:
-    case Qt::ShortcutFocusReason: GuardedEvent([this] { return FGrid->HideEditor(), true; }); break;
-    default: break;
+    case Qt::ShortcutFocusReason:
+        GuardedEvent([this] { return FGrid->HideEditor(), true; });
+        break;
+    default:
+        break;
     }
 }
 

@@ -148,7 +148,9 @@ void TCustomGrid::SetOptions(TGridOptions Value) {
 }
 
 TGridRect TCustomGrid::Selection() const {
-    if (FOptions & goRowSelect) return TGridRect{FCols.Fixed, std::min(FAnchor.Y, FCurrent.Y), FCols.Count - 1, std::max(FAnchor.Y, FCurrent.Y)};
+    if (FOptions & goRowSelect)
+        return TGridRect{FCols.Fixed, std::min(FAnchor.Y, FCurrent.Y), FCols.Count - 1,
+                         std::max(FAnchor.Y, FCurrent.Y)};
     return GridRectOf(FAnchor, FCurrent);
 }
 
@@ -161,8 +163,12 @@ void TCustomGrid::SetRow(int Value) {
 }
 
 void TCustomGrid::SetSelection(const TGridRect& Value) {
-    auto col = [this](int Index) { return std::clamp(Index, FCols.Fixed, std::max(FCols.Fixed, FCols.Count - 1)); };
-    auto row = [this](int Index) { return std::clamp(Index, FRows.Fixed, std::max(FRows.Fixed, FRows.Count - 1)); };
+    auto col = [this](int Index) {
+        return std::clamp(Index, FCols.Fixed, std::max(FCols.Fixed, FCols.Count - 1));
+    };
+    auto row = [this](int Index) {
+        return std::clamp(Index, FRows.Fixed, std::max(FRows.Fixed, FRows.Count - 1));
+    };
     const TGridCoord current{col(Value.Right), row(Value.Bottom)};
     if (!(current == FCurrent)) HideEditor();
     FAnchor = TGridCoord{col(Value.Left), row(Value.Top)};
@@ -241,18 +247,24 @@ std::string TCustomGrid::GetEditMask(int ACol, int ARow) {
     return mask;
 }
 
-TInplaceEdit* TCustomGrid::CreateEditor() { return new TInplaceEdit(this); }
+TInplaceEdit* TCustomGrid::CreateEditor() {
+    return new TInplaceEdit(this);
+}
 
 bool TCustomGrid::CanEditShow() const {
     return (FOptions & goEditing) && !(FOptions & goRowSelect) && FCurrent.X >= FCols.Fixed &&
            FCurrent.Y >= FRows.Fixed;
 }
 
-bool TCustomGrid::EditorMode() const { return FEditorShowing; }
+bool TCustomGrid::EditorMode() const {
+    return FEditorShowing;
+}
 
 void TCustomGrid::SetEditorMode(bool Value) {
-    if (Value) ShowEditor();
-    else HideEditor();
+    if (Value)
+        ShowEditor();
+    else
+        HideEditor();
 }
 
 // An editor already showing for the current cell keeps its text and only takes the focus.
@@ -403,7 +415,9 @@ void TCustomGrid::SizeChanged(int, int) {}
 // ---- painting --------------------------------------------------------------------------------------
 
 // The grid is its window's active control even while another window has the keyboard.
-bool TCustomGrid::IsActiveControl() const { return window()->focusWidget() == this; }
+bool TCustomGrid::IsActiveControl() const {
+    return window()->focusWidget() == this;
+}
 
 TGridDrawState TCustomGrid::StateOf(int ACol, int ARow) const {
     TGridDrawState state = 0;
@@ -438,8 +452,10 @@ void TCustomGrid::PaintCells(QPainter& Painter, const QRect& Exposed) {
     const int lastRow = FRows.LastVisible(viewport()->height());
     auto visible = [](const TGridAxis& Axis, int Last) {
         std::vector<int> indexes;
-        for (int i = 0; i < Axis.Fixed && i < Axis.Count; ++i) indexes.push_back(i);
-        for (int i = Axis.FirstScrollable; i <= Last; ++i) indexes.push_back(i);
+        for (int i = 0; i < Axis.Fixed && i < Axis.Count; ++i)
+            indexes.push_back(i);
+        for (int i = Axis.FirstScrollable; i <= Last; ++i)
+            indexes.push_back(i);
         return indexes;
     };
     const std::vector<int> cols = visible(FCols, lastCol);
@@ -498,7 +514,9 @@ void TCustomGrid::PaintCell(TCanvas& Canvas, int ACol, int ARow, const TRect& Re
 
 // ---- keyboard --------------------------------------------------------------------------------------
 
-int TCustomGrid::PageRows() const { return std::max(1, VisibleRowCount()); }
+int TCustomGrid::PageRows() const {
+    return std::max(1, VisibleRowCount());
+}
 
 void TCustomGrid::MoveByKey(int DCol, int DRow, bool Extend) {
     const bool extend = Extend && (FOptions & goRangeSelect);
@@ -509,28 +527,48 @@ void TCustomGrid::KeyDown(WORD& Key, TShiftState Shift) {
     const bool shift = Shift & ssShift;
     const bool ctrl = Shift & ssCtrl;
     switch (Key) {
-    case VK_UP: MoveByKey(0, -1, shift); break;
-    case VK_DOWN: MoveByKey(0, 1, shift); break;
-    case VK_LEFT: MoveByKey(-1, 0, shift); break;
-    case VK_RIGHT: MoveByKey(1, 0, shift); break;
-    case VK_PRIOR: MoveByKey(0, -PageRows(), shift); break;
-    case VK_NEXT: MoveByKey(0, PageRows(), shift); break;
+    case VK_UP:
+        MoveByKey(0, -1, shift);
+        break;
+    case VK_DOWN:
+        MoveByKey(0, 1, shift);
+        break;
+    case VK_LEFT:
+        MoveByKey(-1, 0, shift);
+        break;
+    case VK_RIGHT:
+        MoveByKey(1, 0, shift);
+        break;
+    case VK_PRIOR:
+        MoveByKey(0, -PageRows(), shift);
+        break;
+    case VK_NEXT:
+        MoveByKey(0, PageRows(), shift);
+        break;
     case VK_HOME:
-        if (ctrl) MoveCurrent(FCols.Fixed, FRows.Fixed, !(shift && (FOptions & goRangeSelect)));
-        else MoveCurrent(FCols.Fixed, FCurrent.Y, !(shift && (FOptions & goRangeSelect)));
+        if (ctrl)
+            MoveCurrent(FCols.Fixed, FRows.Fixed, !(shift && (FOptions & goRangeSelect)));
+        else
+            MoveCurrent(FCols.Fixed, FCurrent.Y, !(shift && (FOptions & goRangeSelect)));
         break;
     case VK_END:
-        if (ctrl) MoveCurrent(FCols.Count - 1, FRows.Count - 1, !(shift && (FOptions & goRangeSelect)));
-        else MoveCurrent(FCols.Count - 1, FCurrent.Y, !(shift && (FOptions & goRangeSelect)));
+        if (ctrl)
+            MoveCurrent(FCols.Count - 1, FRows.Count - 1, !(shift && (FOptions & goRangeSelect)));
+        else
+            MoveCurrent(FCols.Count - 1, FCurrent.Y, !(shift && (FOptions & goRangeSelect)));
         break;
     case VK_TAB:
         if ((FOptions & goTabs) && !(Shift & ssAlt)) {
             if (shift) {
-                if (FCurrent.X > FCols.Fixed) MoveCurrent(FCurrent.X - 1, FCurrent.Y, true);
-                else if (FCurrent.Y > FRows.Fixed) MoveCurrent(FCols.Count - 1, FCurrent.Y - 1, true);
+                if (FCurrent.X > FCols.Fixed)
+                    MoveCurrent(FCurrent.X - 1, FCurrent.Y, true);
+                else if (FCurrent.Y > FRows.Fixed)
+                    MoveCurrent(FCols.Count - 1, FCurrent.Y - 1, true);
             } else {
-                if (FCurrent.X < FCols.Count - 1) MoveCurrent(FCurrent.X + 1, FCurrent.Y, true);
-                else if (FCurrent.Y < FRows.Count - 1) MoveCurrent(FCols.Fixed, FCurrent.Y + 1, true);
+                if (FCurrent.X < FCols.Count - 1)
+                    MoveCurrent(FCurrent.X + 1, FCurrent.Y, true);
+                else if (FCurrent.Y < FRows.Count - 1)
+                    MoveCurrent(FCols.Fixed, FCurrent.Y + 1, true);
             }
             Key = 0;
         }
@@ -541,7 +579,8 @@ void TCustomGrid::KeyDown(WORD& Key, TShiftState Shift) {
             if (FEditorShowing) FInplaceEdit->deselect(), FInplaceEdit->end(false);
         }
         break;
-    default: return;
+    default:
+        return;
     }
 }
 
@@ -549,17 +588,22 @@ void TCustomGrid::DefaultHandler(TMessage& Message) {
     switch (Message.Msg) {
     case CM_WANTSPECIALKEY: {
         const WORD key = static_cast<WORD>(Message.WParam);
-        if (key >= VK_LEFT && key <= VK_DOWN) Message.Result = 1;
-        else if (key == VK_TAB) Message.Result = (FOptions & goTabs) && !(FOptions & goRowSelect) ? 1 : 0;
-        else Message.Result = 0;
+        if (key >= VK_LEFT && key <= VK_DOWN)
+            Message.Result = 1;
+        else if (key == VK_TAB)
+            Message.Result = (FOptions & goTabs) && !(FOptions & goRowSelect) ? 1 : 0;
+        else
+            Message.Result = 0;
         break;
     }
     case WM_CHAR: {
         const int ch = static_cast<int>(Message.WParam);
         if (!(FOptions & goEditing)) break;
         if (ch == 13) {
-            if (FEditorShowing) HideEditor();
-            else ShowEditor();
+            if (FEditorShowing)
+                HideEditor();
+            else
+                ShowEditor();
         } else if (ch == 8 || ch >= 32) {
             // A typed character opens the editor with its text selected, and goes to the editor, where
             // it replaces the text. The key press goes once: the second byte of a double-byte
@@ -579,7 +623,8 @@ void TCustomGrid::DefaultHandler(TMessage& Message) {
         }
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -666,8 +711,10 @@ bool TCustomGrid::viewportEvent(QEvent* Event) {
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
-    case QEvent::Wheel: return GuardedEvent([&] { return QAbstractScrollArea::viewportEvent(Event); });
-    default: return QAbstractScrollArea::viewportEvent(Event);
+    case QEvent::Wheel:
+        return GuardedEvent([&] { return QAbstractScrollArea::viewportEvent(Event); });
+    default:
+        return QAbstractScrollArea::viewportEvent(Event);
     }
 }
 
@@ -684,7 +731,9 @@ void TCustomGrid::focusOutEvent(QFocusEvent* Event) {
 // ---------------------------------------------------------------------------------------------------
 // TStringGrid
 
-TStringGrid::TStringGrid(QWidget* Parent) : TCustomGrid(Parent) { SizeChanged(0, 0); }
+TStringGrid::TStringGrid(QWidget* Parent) : TCustomGrid(Parent) {
+    SizeChanged(0, 0);
+}
 
 bool TStringGrid::InRange(int ACol, int ARow) const {
     return ACol >= 0 && ARow >= 0 && ACol < FStride && ACol < ColCount() && ARow < RowCount() &&
@@ -728,7 +777,9 @@ void TStringGrid::SetEditText(int ACol, int ARow, const std::string& Value) {
     if (OnSetEditText) OnSetEditText(this, ACol, ARow, Value);
 }
 
-void TStringGrid::EditorFilled(int ACol, int ARow) { FTextBeforeEdit = Cells(ACol, ARow); }
+void TStringGrid::EditorFilled(int ACol, int ARow) {
+    FTextBeforeEdit = Cells(ACol, ARow);
+}
 
 void TStringGrid::RestoreEditedCell(int ACol, int ARow, const std::string&) {
     if (FTextBeforeEdit != Cells(ACol, ARow)) SetCells(ACol, ARow, FTextBeforeEdit);
@@ -742,7 +793,8 @@ void TStringGrid::SizeChanged(int, int) {
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < cols; ++c)
             if (c < FStride && static_cast<std::size_t>(r * FStride + c) < FCells.size())
-                cells[static_cast<std::size_t>(r * cols + c)] = std::move(FCells[static_cast<std::size_t>(r * FStride + c)]);
+                cells[static_cast<std::size_t>(r * cols + c)] =
+                    std::move(FCells[static_cast<std::size_t>(r * FStride + c)]);
     FCells = std::move(cells);
     FStride = cols;
 }

@@ -41,7 +41,8 @@ struct ConversionColumns {
         Style(C).SetColumnStyle(csReal);
         Style(C).Real().SetNumDecimals(2);
         Style(L).SetColumnStyle(csList);
-        for (const char* entry : {"red", "green", "blue"}) Style(L).List().Add(entry);
+        for (const char* entry : {"red", "green", "blue"})
+            Style(L).List().Add(entry);
         Style(G).SetColumnStyle(csNumeric);
         Style(G).Numeric().Insertion = inThousand;
         Style(G).Numeric().Suffix = " pcs";
@@ -319,7 +320,9 @@ TEST(StripAffixes, ComparesBytesAndNeedsABodyBeyondTheSuffix) {
         {"abc", "ab", "bc", ""},
         {"x1y", "x", "y", "1"},
         {"x1z", "x", "y", std::nullopt},
-        {"\x82\xa0" "5", "\x82\xa0", "", "5"},
+        {"\x82\xa0"
+         "5",
+         "\x82\xa0", "", "5"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(gridex::StripAffixes(c.Text, c.Prefix, c.Suffix), c.Body)

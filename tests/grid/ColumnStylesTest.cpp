@@ -274,15 +274,18 @@ TEST_F(StyledGrid, AdjustColumnAddsCopiesOfDefaultAndKeepsTheStylesThere) {
 }
 
 TEST_F(StyledGrid, AdjustColumnWithMoreStylesThanColumnsReplacesThemAll) {
-    for (int i = 0; i < 6; ++i) Styles.Add()->SetDataBack(clNavy);
+    for (int i = 0; i < 6; ++i)
+        Styles.Add()->SetDataBack(clNavy);
     Styles.AdjustColumn();
     ASSERT_EQ(Styles.Count(), 5);
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(Styles.GetColumn(i)->DataBack(), clWhite);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(Styles.GetColumn(i)->DataBack(), clWhite);
 }
 
 TEST_F(StyledGrid, DefaultStylesNoColumn) {
     Styles.AdjustColumn();
-    for (int i = 0; i < Grid.ColCount(); ++i) Grid.SetCells(i, 0, "cell");
+    for (int i = 0; i < Grid.ColCount(); ++i)
+        Grid.SetCells(i, 0, "cell");
     Styles.Default()->SetHeader("D");
     Styles.Default()->SetWidth(12);
     TColumnStyle& column = *Styles.GetColumn(4);

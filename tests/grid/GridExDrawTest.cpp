@@ -13,10 +13,10 @@ using gridtest::GridExWindow;
 
 namespace {
 
-constexpr TColor PaleCyan = 0x00FFFFC0;   // red 192, green 255, blue 255
-constexpr TColor PaleGreen = 0x00C0FFC0;  // red 192, green 255, blue 192
-constexpr TColor PaleRed = 0x008080FF;    // red 255, green 128, blue 128
-constexpr TColor NameBack = 0x0080FF80;   // header colour of column 0
+constexpr TColor PaleCyan = 0x00FFFFC0;  // red 192, green 255, blue 255
+constexpr TColor PaleGreen = 0x00C0FFC0; // red 192, green 255, blue 192
+constexpr TColor PaleRed = 0x008080FF;   // red 255, green 128, blue 128
+constexpr TColor NameBack = 0x0080FF80;  // header colour of column 0
 
 // 4 columns and 4 rows, one fixed row and column, rows high enough that text stays in their upper half.
 struct DrawGrid : GridExWindow {
@@ -29,7 +29,8 @@ struct DrawGrid : GridExWindow {
         Style(2).SetDataAlignment(taRightJustify);
         Style(3).SetDataBack(clWindow);
         for (int row = 0; row < 4; ++row)
-            for (int col = 0; col < 4; ++col) Grid->SetCells(col, row, "88");
+            for (int col = 0; col < 4; ++col)
+                Grid->SetCells(col, row, "88");
     }
 
     QImage Image() const { return Grid->viewport()->grab().toImage(); }
@@ -42,10 +43,13 @@ QColor Background(const QImage& Image, const TRect& Cell) {
     return Image.pixelColor(Cell.Left + Cell.Width() / 2, Cell.Bottom - 4);
 }
 
-bool IsDark(const QColor& Color) { return Color.lightness() < 100; }
+bool IsDark(const QColor& Color) {
+    return Color.lightness() < 100;
+}
 
 // Horizontal extent of the dark (text) pixels in the inner rectangle of a cell; {-1, -1} when none.
-std::pair<int, int> DarkColumns(const QImage& Image, const TRect& Cell, const std::function<bool(QColor)>& Is = IsDark) {
+std::pair<int, int> DarkColumns(const QImage& Image, const TRect& Cell,
+                                const std::function<bool(QColor)>& Is = IsDark) {
     int first = -1, last = -1;
     for (int x = Cell.Left + 2; x < Cell.Right - 2; ++x)
         for (int y = Cell.Top + 2; y < Cell.Bottom - 2; ++y)
@@ -71,7 +75,8 @@ TEST(GridExDraw, HeaderFixedColumnAndBandsTakeTheirStyleColours) {
     w.GoTo(3, 3);
     const QImage image = w.Image();
     EXPECT_EQ(Background(image, w.Rect(1, 0)), w.System(clBtnFace)) << "header cell";
-    EXPECT_EQ(Background(image, w.Rect(0, 0)), QColor(128, 255, 128)) << "corner: a header row cell of column 0";
+    EXPECT_EQ(Background(image, w.Rect(0, 0)), QColor(128, 255, 128))
+        << "corner: a header row cell of column 0";
     EXPECT_EQ(Background(image, w.Rect(0, 2)), QColor(128, 255, 128)) << "fixed column: its HeaderBack";
     EXPECT_EQ(Background(image, w.Rect(1, 2)), QColor(192, 255, 255));
     EXPECT_EQ(Background(image, w.Rect(2, 1)), QColor(192, 255, 192));
@@ -79,7 +84,8 @@ TEST(GridExDraw, HeaderFixedColumnAndBandsTakeTheirStyleColours) {
 
     w.Grid->SetFixedCols(0);
     const QImage unfixed = w.Image();
-    EXPECT_EQ(Background(unfixed, w.Rect(0, 2)), QColor(255, 128, 128)) << "an ordinary column 0: its DataBack";
+    EXPECT_EQ(Background(unfixed, w.Rect(0, 2)), QColor(255, 128, 128))
+        << "an ordinary column 0: its DataBack";
     EXPECT_EQ(Background(unfixed, w.Rect(0, 0)), QColor(128, 255, 128)) << "still a header cell";
 }
 
@@ -115,7 +121,8 @@ TEST(GridExDraw, SelectedAndFocusedCellsTakeTheHighlightColours) {
     const auto isNavy = [&](QColor C) { return C == navy; };
 
     const TRect selected = w.Rect(1, 1);
-    EXPECT_EQ(Background(image, selected), w.System(clHighlight)) << "the base grid's highlight around the text";
+    EXPECT_EQ(Background(image, selected), w.System(clHighlight))
+        << "the base grid's highlight around the text";
     EXPECT_GE(DarkColumns(image, selected, isNavy).first, 0) << "the text's own background is navy";
     const auto whiteText = [&](QColor C) { return C == QColor(255, 255, 255); };
     EXPECT_GE(DarkColumns(image, selected, whiteText).first, 0) << "white text";
@@ -129,7 +136,8 @@ TEST(GridExDraw, SelectedAndFocusedCellsTakeTheHighlightColours) {
     w.After->setFocus();
     const QImage unfocused = w.Image();
     EXPECT_EQ(Background(unfocused, current), w.System(clHighlight));
-    EXPECT_GE(DarkColumns(unfocused, current, isNavy).first, 0) << "without focus the current cell is only selected";
+    EXPECT_GE(DarkColumns(unfocused, current, isNavy).first, 0)
+        << "without focus the current cell is only selected";
 }
 
 TEST(GridExDraw, WithoutDefaultDrawingOnlyOnDrawCellPaints) {
@@ -197,7 +205,8 @@ TEST(GridExDraw, SettersRepaintExceptAnUnchangedColumnKind) {
     EXPECT_FALSE(repaints([&] { w.Style(1).SetColumnStyle(csCharacter); })) << "unchanged kind";
     EXPECT_TRUE(repaints([&] { w.Style(1).SetColumnStyle(csNumeric); }));
     EXPECT_TRUE(repaints([&] { w.Style(1).SetDataColor(w.Style(1).DataColor()); })) << "unchanged colour";
-    EXPECT_TRUE(repaints([&] { w.Grid->ColumnStyles()->Default()->SetDataBack(clNavy); })) << "Default repaints";
+    EXPECT_TRUE(repaints([&] { w.Grid->ColumnStyles()->Default()->SetDataBack(clNavy); }))
+        << "Default repaints";
     EXPECT_FALSE(repaints([&] { w.Style(1).Assign(nullptr); })) << "resetting a style does not";
     EXPECT_FALSE(repaints([&] { w.Style(1).Real().SetNumDecimals(3); }));
     w.Grid->BeginLoading();

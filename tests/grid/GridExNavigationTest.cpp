@@ -35,16 +35,36 @@ void EnterMovesAlong(TStringGridEx& Grid) {
     Grid.SetEnterTo(etLeft);
 }
 
-void TabMoves(TStringGridEx& Grid) { Grid.SetTabAction(taNext); }
+void TabMoves(TStringGridEx& Grid) {
+    Grid.SetTabAction(taNext);
+}
 
 TEST(GridExKeys, EnterAndTabMoveAndWrapAsTheSettingsSay) {
     const std::vector<KeyCase> cases = {
         {"enter down", EnterMovesDown, {1, 1}, Qt::Key_Return, {}, {1, 2}, {{1, 2}}},
-        {"enter down wraps to the next column", EnterMovesDown, {1, 2}, Qt::Key_Return, {}, {2, 1}, {{2, 2}, {2, 1}}},
+        {"enter down wraps to the next column",
+         EnterMovesDown,
+         {1, 2},
+         Qt::Key_Return,
+         {},
+         {2, 1},
+         {{2, 2}, {2, 1}}},
         {"enter down at the last cell", EnterMovesDown, {3, 2}, Qt::Key_Return, {}, {3, 2}, {}},
-        {"enter along wraps to the next row", EnterMovesAlong, {3, 1}, Qt::Key_Return, {}, {1, 2}, {{3, 2}, {1, 2}}},
+        {"enter along wraps to the next row",
+         EnterMovesAlong,
+         {3, 1},
+         Qt::Key_Return,
+         {},
+         {1, 2},
+         {{3, 2}, {1, 2}}},
         {"enter along", EnterMovesAlong, {1, 1}, Qt::Key_Enter, {}, {2, 1}, {{2, 1}}},
-        {"shift does not reverse enter", EnterMovesDown, {2, 1}, Qt::Key_Return, Qt::ShiftModifier, {2, 2}, {{2, 2}}},
+        {"shift does not reverse enter",
+         EnterMovesDown,
+         {2, 1},
+         Qt::Key_Return,
+         Qt::ShiftModifier,
+         {2, 2},
+         {{2, 2}}},
         {"enter without moving", [](TStringGridEx&) {}, {1, 1}, Qt::Key_Return, {}, {1, 1}, {}},
         {"tab wraps to the next row", TabMoves, {3, 1}, Qt::Key_Tab, {}, {1, 2}, {{3, 2}, {1, 2}}},
         {"tab ignores the enter direction",
@@ -52,8 +72,18 @@ TEST(GridExKeys, EnterAndTabMoveAndWrapAsTheSettingsSay) {
              TabMoves(G);
              EnterMovesDown(G);
          },
-         {1, 1}, Qt::Key_Tab, {}, {2, 1}, {{2, 1}}},
-        {"shift tab wraps back", TabMoves, {1, 2}, Qt::Key_Backtab, Qt::ShiftModifier, {3, 1}, {{1, 1}, {3, 1}}},
+         {1, 1},
+         Qt::Key_Tab,
+         {},
+         {2, 1},
+         {{2, 1}}},
+        {"shift tab wraps back",
+         TabMoves,
+         {1, 2},
+         Qt::Key_Backtab,
+         Qt::ShiftModifier,
+         {3, 1},
+         {{1, 1}, {3, 1}}},
         {"shift tab at the first cell", TabMoves, {1, 1}, Qt::Key_Backtab, Qt::ShiftModifier, {1, 1}, {}},
         {"tab at the last cell", TabMoves, {3, 2}, Qt::Key_Tab, {}, {3, 2}, {}},
     };

@@ -58,7 +58,9 @@ struct GridExWindow {
         Grid->OnSetEditText = [this](platform::TObject*, int ACol, int ARow, const std::string& Value) {
             Stores.push_back(Stored{ACol, ARow, Value});
         };
-        Grid->OnSelectCell = [this](platform::TObject*, int ACol, int ARow, bool&) { Asked.emplace_back(ACol, ARow); };
+        Grid->OnSelectCell = [this](platform::TObject*, int ACol, int ARow, bool&) {
+            Asked.emplace_back(ACol, ARow);
+        };
     }
 
     void Show() {
@@ -91,7 +93,8 @@ struct GridExWindow {
     void Type(const QString& Text, Qt::KeyboardModifiers Modifiers = Qt::NoModifier) {
         for (char32_t point : Text.toUcs4()) {
             const QString text = QString::fromUcs4(&point, 1);
-            const int key = point < 0x80 && text.at(0).isLetterOrNumber() ? text.toUpper().at(0).unicode() : 0;
+            const int key =
+                point < 0x80 && text.at(0).isLetterOrNumber() ? text.toUpper().at(0).unicode() : 0;
             QKeyEvent press(QEvent::KeyPress, key, Modifiers, text);
             QApplication::sendEvent(Focus(), &press);
         }

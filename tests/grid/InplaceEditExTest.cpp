@@ -11,17 +11,17 @@ namespace {
 
 // One column of each kind the filter tells apart.
 enum Column {
-    Byte = 1,  // the editor window's parameter columns: decimal 0..255
-    Signed,    // decimal, Min -100
-    Hex,       // hexadecimal input, Min -100
+    Byte = 1, // the editor window's parameter columns: decimal 0..255
+    Signed,   // decimal, Min -100
+    Hex,      // hexadecimal input, Min -100
     Binary,
     Octal,
-    Real2,     // two decimals
-    Real0,     // no decimals
-    RealPlus,  // Min 0
+    Real2,    // two decimals
+    Real0,    // no decimals
+    RealPlus, // Min 0
     List,
     Text,
-    Name,      // the editor window's name column: csMaskEdit without a mask, MaxLength 16
+    Name, // the editor window's name column: csMaskEdit without a mask, MaxLength 16
     ColumnCount
 };
 
@@ -37,7 +37,8 @@ struct KindGrid : GridExWindow {
         RealColumn(Real0, 0, -100.0);
         RealColumn(RealPlus, 2, 0.0);
         Style(List).SetColumnStyle(csList);
-        for (const char* entry : {"a", "b", "c", "d"}) Style(List).List().Add(entry);
+        for (const char* entry : {"a", "b", "c", "d"})
+            Style(List).List().Add(entry);
         Style(Name).SetColumnStyle(csMaskEdit);
         Style(Name).SetMaxLength(16);
     }
@@ -100,7 +101,9 @@ TEST(InplaceEditExFilter, TypedCharactersByColumnKind) {
         {"text takes everything", Text, "", -1, 0, QStringLiteral("a-.x&"), "a-.x&"},
         {"masked text takes everything", Name, "", -1, 0, QStringLiteral("A b-"), "A b-"},
         {"a double-byte character in a number column", Hex, "", -1, 0, QString::fromUtf8("アB"), "B"},
-        {"a double-byte character in a text column", Text, "", -1, 0, QString::fromUtf8("アB"), "\x83\x41" "B"},
+        {"a double-byte character in a text column", Text, "", -1, 0, QString::fromUtf8("アB"),
+         "\x83\x41"
+         "B"},
     };
     for (const FilterCase& c : cases) {
         KindGrid w;

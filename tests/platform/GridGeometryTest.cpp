@@ -48,8 +48,8 @@ TEST(GridAxis, IndexAtCountsEachCellWithTheLineAfterIt) {
     struct Case {
         int Pixel, Index;
     };
-    for (const Case& c : {Case{0, 0}, Case{19, 0}, Case{20, 0}, Case{21, 1}, Case{83, 3}, Case{84, -1},
-                          Case{-1, -1}}) {
+    for (const Case& c :
+         {Case{0, 0}, Case{19, 0}, Case{20, 0}, Case{21, 1}, Case{83, 3}, Case{84, -1}, Case{-1, -1}}) {
         EXPECT_EQ(axis.IndexAt(c.Pixel), c.Index) << "pixel " << c.Pixel;
     }
     axis.FirstScrollable = 2;

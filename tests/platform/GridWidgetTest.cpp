@@ -68,7 +68,8 @@ struct GridWindow : ::testing::Test {
     void Type(const QString& Text) {
         for (char32_t point : Text.toUcs4()) {
             const QString text = QString::fromUcs4(&point, 1);
-            const int key = point < 0x80 && text.at(0).isLetterOrNumber() ? text.toUpper().at(0).unicode() : 0;
+            const int key =
+                point < 0x80 && text.at(0).isLetterOrNumber() ? text.toUpper().at(0).unicode() : 0;
             QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
             QApplication::sendEvent(Focus(), &press);
         }
@@ -113,7 +114,8 @@ TEST_F(GridWindow, KeysMoveTheCurrentCellAndNeverIntoFixedCells) {
         GoTo(c.Start.first, c.Start.second);
         Press(c.Key, c.Modifiers);
         EXPECT_EQ(Current(), c.End) << c.Name;
-        EXPECT_EQ(Grid->Selection(), (TGridRect{c.End.first, c.End.second, c.End.first, c.End.second})) << c.Name;
+        EXPECT_EQ(Grid->Selection(), (TGridRect{c.End.first, c.End.second, c.End.first, c.End.second}))
+            << c.Name;
         if (c.End != c.Start) {
             EXPECT_EQ(Asked, (std::vector<std::pair<int, int>>{c.End})) << c.Name;
         }
@@ -186,8 +188,9 @@ TEST_F(GridWindow, MouseToCellGivesMinusOneOutsideEveryCell) {
         QPoint Point;
         std::pair<int, int> Cell;
     };
-    for (const Case& c : {Case{Centre(0, 0), {0, 0}}, Case{Centre(3, 2), {3, 2}}, Case{QPoint(-1, 5), {-1, -1}},
-                          Case{QPoint(5 * 51 + 2, 10), {-1, -1}}, Case{QPoint(60, 0), {1, 0}}}) {
+    for (const Case& c :
+         {Case{Centre(0, 0), {0, 0}}, Case{Centre(3, 2), {3, 2}}, Case{QPoint(-1, 5), {-1, -1}},
+          Case{QPoint(5 * 51 + 2, 10), {-1, -1}}, Case{QPoint(60, 0), {1, 0}}}) {
         int col = 99, row = 99;
         Grid->MouseToCell(c.Point.x(), c.Point.y(), col, row);
         EXPECT_EQ(std::make_pair(col, row), c.Cell) << c.Point.x() << "," << c.Point.y();
@@ -222,8 +225,9 @@ TEST_F(GridWindow, CountAndFixedChangesKeepTheCurrentCellInsideWithoutAsking) {
 }
 
 TEST_F(GridWindow, SizesOfCellsTheGridLacksAreRefused) {
-    for (auto set : {+[](TStringGrid& G) { G.SetColWidths(5, 10); }, +[](TStringGrid& G) { G.SetColWidths(-1, 10); },
-                     +[](TStringGrid& G) { G.SetRowHeights(30, 10); }}) {
+    for (auto set :
+         {+[](TStringGrid& G) { G.SetColWidths(5, 10); }, +[](TStringGrid& G) { G.SetColWidths(-1, 10); },
+          +[](TStringGrid& G) { G.SetRowHeights(30, 10); }}) {
         try {
             set(*Grid);
             ADD_FAILURE() << "expected the grid index error";
