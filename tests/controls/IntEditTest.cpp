@@ -1,6 +1,7 @@
 #include "controls/NumEditControls.h"
 
 #include "platform/ComCtrls.h"
+#include "tests/controls/FieldWindow.h"
 #include "tests/platform/ActiveWindow.h"
 
 #include <QTest>
@@ -16,33 +17,7 @@ using namespace platform;
 
 namespace {
 
-struct IntWindow {
-    QWidget Window;
-    TEditEx* Other = new TEditEx(&Window);
-    TIntEdit* Field = new TIntEdit(&Window);
-
-    IntWindow() {
-        auto* layout = new QVBoxLayout(&Window);
-        layout->addWidget(Other);
-        layout->addWidget(Field);
-    }
-    void Show() {
-        testsupport::ShowActive(Window);
-        Other->setFocus();
-    }
-    void Enter() {
-        QTest::keyClick(Other, Qt::Key_Tab);
-        ASSERT_TRUE(Field->hasFocus());
-    }
-    void Leave() {
-        QTest::keyClick(Field, Qt::Key_Tab);
-        ASSERT_FALSE(Field->hasFocus());
-    }
-    void Type(const char* Text) {
-        Field->selectAll();
-        QTest::keyClicks(Field, QString::fromLatin1(Text));
-    }
-};
+using IntWindow = testsupport::FieldWindow<TIntEdit>;
 
 TEST(IntEdit, ANewFieldShowsZeroInDecimal) {
     TIntEdit edit;

@@ -2,6 +2,7 @@
 
 #include "platform/ComCtrls.h"
 #include "platform/PrintfText.h"
+#include "tests/controls/FieldWindow.h"
 #include "tests/platform/ActiveWindow.h"
 
 #include <QClipboard>
@@ -21,38 +22,7 @@ using namespace platform;
 
 namespace {
 
-// A window with an edit that has focus first and the number field after it; focus goes between them
-// by Tab.
-template <typename TField> struct FieldWindow {
-    QWidget Window;
-    TEditEx* Other = new TEditEx(&Window);
-    TField* Field = new TField(&Window);
-
-    FieldWindow() {
-        auto* layout = new QVBoxLayout(&Window);
-        layout->addWidget(Other);
-        layout->addWidget(Field);
-    }
-    void Show() {
-        testsupport::ShowActive(Window);
-        Other->setFocus();
-    }
-    void Enter() {
-        QTest::keyClick(Other, Qt::Key_Tab);
-        ASSERT_TRUE(Field->hasFocus());
-    }
-    void Leave() {
-        QTest::keyClick(Field, Qt::Key_Tab);
-        ASSERT_FALSE(Field->hasFocus());
-    }
-    // Replaces the whole text by typing.
-    void Type(const char* Text) {
-        Field->selectAll();
-        QTest::keyClicks(Field, QString::fromLatin1(Text));
-    }
-};
-
-using NumWindow = FieldWindow<TNumEdit>;
+using NumWindow = testsupport::FieldWindow<TNumEdit>;
 
 TEST(NumEdit, ANewFieldShowsZero) {
     TNumEdit edit;
@@ -376,7 +346,7 @@ TEST(NumEdit, RealsWithoutA32BitFormKeepTheirLowBits) {
     EXPECT_EQ(edit.GetText(), "nan");
 
     // A typed value past 64 bits, allowed by a wide Max, neither crashes nor stops typing.
-    FieldWindow<TNumEdit> w;
+    NumWindow w;
     w.Field->Max = 1e30;
     w.Show();
     w.Enter();

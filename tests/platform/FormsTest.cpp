@@ -1,6 +1,7 @@
 #include "platform/Forms.h"
 #include "platform/Exceptions.h"
 
+#include "tests/platform/LoggingMenu.h"
 #include "tests/support/ModalAnswerer.h"
 
 #include <QAbstractButton>
@@ -321,20 +322,10 @@ TEST_F(ApplicationTest, ErrorsInWindowCreationAndFirstShowingGoToTheErrorBox) {
 }
 
 // A window with a File and an Edit menu over a focused line edit; every click is logged by name.
-struct ShortcutWindow {
+struct ShortcutWindow : testsupport::LoggingMenu {
     TForm Form;
-    TMainMenu Menu;
     QLineEdit* Edit = new QLineEdit(&Form);
-    std::vector<std::string> Log;
     TMenuItem *File, *Save, *Edit1, *Paste;
-
-    TMenuItem* Add(TMenuItem* Parent, const char* Name, TShortCut ShortCut = 0) {
-        auto* item = Parent->Add(std::make_unique<TMenuItem>(Name));
-        item->SetCaption(Name);
-        item->SetShortCut(ShortCut);
-        item->OnClick = [this, Name](TObject*) { Log.push_back(Name); };
-        return item;
-    }
 
     ShortcutWindow() {
         File = Add(&Menu.Items, "File");

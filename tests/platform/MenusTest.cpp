@@ -2,6 +2,7 @@
 #include "platform/Exceptions.h"
 #include "platform/Forms.h"
 
+#include "tests/platform/LoggingMenu.h"
 #include "tests/support/ModalAnswerer.h"
 
 #include <QAction>
@@ -21,18 +22,8 @@ using namespace platform;
 namespace {
 
 // Top > Sub > Item (Ctrl+K), with every click logged by name.
-struct NestedMenu {
-    TMainMenu Menu;
-    std::vector<std::string> Log;
+struct NestedMenu : testsupport::LoggingMenu {
     TMenuItem *Top, *Sub, *Item;
-
-    TMenuItem* Add(TMenuItem* Parent, const char* Name, TShortCut ShortCut = 0) {
-        auto* item = Parent->Add(std::make_unique<TMenuItem>(Name));
-        item->SetCaption(Name);
-        item->SetShortCut(ShortCut);
-        item->OnClick = [this, Name](TObject*) { Log.push_back(Name); };
-        return item;
-    }
 
     NestedMenu() {
         Top = Add(&Menu.Items, "Top");
@@ -98,19 +89,9 @@ TEST(MenuShortCut, FindsOnlyExactShortcutsAndNeverSeparators) {
 }
 
 // The editor's File menu on a window's menu bar.
-struct MenuBarWindow {
+struct MenuBarWindow : testsupport::LoggingMenu {
     TForm Form;
-    TMainMenu Menu;
-    std::vector<std::string> Log;
     TMenuItem *File, *Open, *Separator, *SaveAs, *Exit, *Mode, *ModeU;
-
-    TMenuItem* Add(TMenuItem* Parent, const char* Name, const char* Caption, TShortCut ShortCut = 0) {
-        auto* item = Parent->Add(std::make_unique<TMenuItem>(Name));
-        item->SetCaption(Caption);
-        item->SetShortCut(ShortCut);
-        item->OnClick = [this, Name](TObject*) { Log.push_back(Name); };
-        return item;
-    }
 
     MenuBarWindow() {
         File = Add(&Menu.Items, "File1", "&File");
