@@ -23,7 +23,11 @@ void TGridAxis::SetSize(int Index, int Value) {
 void TGridAxis::Resize(int NewCount) {
     Count = NewCount;
     if (static_cast<int>(FSizes.size()) > NewCount) FSizes.resize(static_cast<std::size_t>(std::max(0, NewCount)));
-    FirstScrollable = std::clamp(FirstScrollable, Fixed, std::max(Fixed, Count - 1));
+    FirstScrollable = ClampScrollable(FirstScrollable);
+}
+
+int TGridAxis::ClampScrollable(int Index) const {
+    return std::clamp(Index, Fixed, std::max(Fixed, Count - 1));
 }
 
 int TGridAxis::FixedExtent() const {

@@ -48,6 +48,8 @@ public:
     int LastFullyVisible(int Extent) const;
     // The largest FirstScrollable that still fills Extent with the last cells.
     int MaxFirstScrollable(int Extent) const;
+    // Index brought among the scrollable cells Fixed..Count-1 (Fixed when there are none).
+    int ClampScrollable(int Index) const;
     // Scrolls as little as possible so that Index is wholly visible (for scrollable indexes).
     void ScrollIntoView(int Index, int Extent);
     void ClampScroll(int Extent);

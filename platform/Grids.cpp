@@ -93,11 +93,8 @@ void TCustomGrid::SetFixedRows(int Value) {
 }
 
 void TCustomGrid::KeepCurrentInside() {
-    auto inside = [](int Index, const TGridAxis& Axis) {
-        return std::clamp(Index, Axis.Fixed, std::max(Axis.Fixed, Axis.Count - 1));
-    };
-    FCurrent = TGridCoord{inside(FCurrent.X, FCols), inside(FCurrent.Y, FRows)};
-    FAnchor = TGridCoord{inside(FAnchor.X, FCols), inside(FAnchor.Y, FRows)};
+    FCurrent = TGridCoord{FCols.ClampScrollable(FCurrent.X), FRows.ClampScrollable(FCurrent.Y)};
+    FAnchor = TGridCoord{FCols.ClampScrollable(FAnchor.X), FRows.ClampScrollable(FAnchor.Y)};
     FCols.ClampScroll(viewport()->width());
     FRows.ClampScroll(viewport()->height());
     UpdateScrollBars();
@@ -163,22 +160,16 @@ void TCustomGrid::SetRow(int Value) {
 }
 
 void TCustomGrid::SetSelection(const TGridRect& Value) {
-    auto col = [this](int Index) {
-        return std::clamp(Index, FCols.Fixed, std::max(FCols.Fixed, FCols.Count - 1));
-    };
-    auto row = [this](int Index) {
-        return std::clamp(Index, FRows.Fixed, std::max(FRows.Fixed, FRows.Count - 1));
-    };
-    const TGridCoord current{col(Value.Right), row(Value.Bottom)};
+    const TGridCoord current{FCols.ClampScrollable(Value.Right), FRows.ClampScrollable(Value.Bottom)};
     if (!(current == FCurrent)) HideEditor();
-    FAnchor = TGridCoord{col(Value.Left), row(Value.Top)};
+    FAnchor = TGridCoord{FCols.ClampScrollable(Value.Left), FRows.ClampScrollable(Value.Top)};
     FCurrent = current;
     ScrollIntoView(FCurrent.X, FCurrent.Y);
     Invalidate();
 }
 
 void TCustomGrid::SetTopRow(int Value) {
-    FRows.FirstScrollable = std::clamp(Value, FRows.Fixed, std::max(FRows.Fixed, FRows.Count - 1));
+    FRows.FirstScrollable = FRows.ClampScrollable(Value);
     FRows.ClampScroll(viewport()->height());
     UpdateScrollBars();
     PlaceEditor();
@@ -186,7 +177,7 @@ void TCustomGrid::SetTopRow(int Value) {
 }
 
 void TCustomGrid::SetLeftCol(int Value) {
-    FCols.FirstScrollable = std::clamp(Value, FCols.Fixed, std::max(FCols.Fixed, FCols.Count - 1));
+    FCols.FirstScrollable = FCols.ClampScrollable(Value);
     FCols.ClampScroll(viewport()->width());
     UpdateScrollBars();
     PlaceEditor();
@@ -352,8 +343,8 @@ void TCustomGrid::InvalidateCell(int ACol, int ARow) {
 }
 
 bool TCustomGrid::MoveCurrent(int ACol, int ARow, bool MoveAnchor) {
-    ACol = std::clamp(ACol, FCols.Fixed, std::max(FCols.Fixed, FCols.Count - 1));
-    ARow = std::clamp(ARow, FRows.Fixed, std::max(FRows.Fixed, FRows.Count - 1));
+    ACol = FCols.ClampScrollable(ACol);
+    ARow = FRows.ClampScrollable(ARow);
     const TGridCoord target{ACol, ARow};
     const bool anchorMoves = MoveAnchor || !(FOptions & goRangeSelect);
     const bool cellChanges = !(target == FCurrent);

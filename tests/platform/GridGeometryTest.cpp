@@ -105,6 +105,19 @@ TEST(GridAxis, ResizeDropsSizesOfRemovedCellsAndKeepsTheScrollInside) {
     EXPECT_EQ(axis.Size(8), 20) << "a cell added again starts with the default size";
 }
 
+TEST(GridAxis, ClampScrollableBringsAnIndexAmongTheScrollableCells) {
+    struct Case {
+        int Count, Fixed, Index, Clamped;
+    };
+    const Case cases[] = {
+        {10, 1, 5, 5}, {10, 1, 0, 1}, {10, 1, -7, 1}, {10, 1, 10, 9}, {10, 0, 0, 0}, {10, 3, 99, 9},
+        {2, 1, 5, 1}, // one scrollable cell
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Axis(c.Count, c.Fixed).ClampScrollable(c.Index), c.Clamped)
+            << c.Count << " cells, " << c.Fixed << " fixed, index " << c.Index;
+}
+
 TEST(GridRect, SpansTwoCornersInAnyOrderInclusively) {
     const TGridRect rect = GridRectOf(TGridCoord{4, 1}, TGridCoord{2, 3});
     EXPECT_EQ(rect, (TGridRect{2, 1, 4, 3}));
