@@ -128,34 +128,33 @@ std::string DisplayTextOf(const TColumnStyle& Style, const std::string& EditText
     }
 }
 
-std::int32_t IntegerOf(const TColumnStyle* Style, std::string_view Cell) {
-    if (!Style) return 0;
-    switch (Style->ColumnStyle()) {
-    case csNumeric: {
-        const std::int32_t fallback = TruncToInt32(Style->Numeric().Default);
-        return Cell.empty() ? fallback : platform::StrToIntDef(Cell, fallback);
-    }
-    case csReal: {
-        const std::int32_t fallback = TruncToInt32(Style->Real().Default);
-        return Cell.empty() ? fallback : platform::StrToIntDef(Cell, fallback);
-    }
-    default:
-        return 0;
-    }
-}
+namespace {
 
-// Any non-empty text is read as a real, whatever the kind; only an empty cell depends on it.
-double RealOf(const TColumnStyle* Style, std::string_view Cell) {
-    if (!Cell.empty()) return platform::ReadLeadingReal(Cell);
-    if (!Style) return 0.0;
+// The Default of a number column; nothing for the other kinds and for a column without a style.
+std::optional<double> NumberDefault(const TColumnStyle* Style) {
+    if (!Style) return std::nullopt;
     switch (Style->ColumnStyle()) {
     case csNumeric:
         return Style->Numeric().Default;
     case csReal:
         return Style->Real().Default;
     default:
-        return 0.0;
+        return std::nullopt;
     }
+}
+
+} // namespace
+
+// An empty or unreadable text gives the column's Default.
+std::int32_t IntegerOf(const TColumnStyle* Style, std::string_view Cell) {
+    const std::optional<double> fallback = NumberDefault(Style);
+    return fallback ? platform::StrToIntDef(Cell, TruncToInt32(*fallback)) : 0;
+}
+
+// Any non-empty text is read as a real, whatever the kind; only an empty cell depends on it.
+double RealOf(const TColumnStyle* Style, std::string_view Cell) {
+    if (!Cell.empty()) return platform::ReadLeadingReal(Cell);
+    return NumberDefault(Style).value_or(0.0);
 }
 
 std::string EditTextOfReal(const TColumnStyle* Style, double Value) {
