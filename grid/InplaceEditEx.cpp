@@ -17,14 +17,15 @@ const TColumnStyle* TInplaceEditEx::Style() const {
 void TInplaceEditEx::RefreshContents() {
     const int col = FGridEx->Col();
     if (col < 0) return;
-    const TColumnStyle* style = FGridEx->ColumnStyles()->GetColumn(col);
+    const enRxColumnStyle kind = FGridEx->ColumnStyles()->GetColumn(col)->ColumnStyle();
     FStyleColumn = col;
     FRefuseTrailByte = false;
-    const enRxColumnStyle kind = style->ColumnStyle();
     ImeMode = kind == csCharacter || kind == csMaskEdit ? imDontCare : imDisable;
     TInplaceEdit::RefreshContents();
+    // The fill runs the grid's handlers, which may have replaced the styles: look the style up again.
     // A mask sets the length itself.
-    SetMaxLength(GetEditMask().empty() ? style->MaxLength() : 0);
+    const TColumnStyle* filled = Style();
+    SetMaxLength(filled && GetEditMask().empty() ? filled->MaxLength() : 0);
 }
 
 void TInplaceEditEx::WndProc(TMessage& Message) {

@@ -189,6 +189,22 @@ TEST(InplaceEditExFilter, StylesReplacedWhileTheEditorIsOpenAreLookedUpAgain) {
     EXPECT_EQ(w.EditorText(), "x");
 }
 
+TEST(InplaceEditExFilter, StylesReplacedWhileTheEditorIsFilledGiveTheLimitOfTheNewStyle) {
+    KindGrid w;
+    w.Show();
+    bool replace = true;
+    w.Grid->OnGetEditText = [&](TObject*, int, int, std::string&) {
+        if (!replace) return;
+        replace = false;
+        w.Grid->ColumnStyles()->Clear();
+        w.Grid->ColumnStyles()->AdjustColumn(); // every column a text column without a limit
+    };
+    w.GoTo(Name, 1);
+    w.Press(Qt::Key_F2);
+    w.Type(QStringLiteral("ABCDEFGHIJKLMNOPQRST"));
+    EXPECT_EQ(w.EditorText().size(), 20u);
+}
+
 // ---- typing into cells, end to end -------------------------------------------------------------------
 
 TEST(InplaceEditExTyping, EveryKeystrokeStoresTheClampedValueAndClosingStoresAgain) {
