@@ -414,7 +414,9 @@ void TForm1::SaveSettings(const std::string& Path) {
     std::fclose(file);
 }
 
+// An open editor is closed first: closing it later, or Esc, would store its text in the new table.
 TLoadResult TForm1::LoadUnitFile(const std::string& Path) {
+    StringGridEx1->HideEditor();
     const TLoadResult result = ReadUnitFile(Path, *FImage);
     if (result != TLoadResult::Loaded) return result;
     ShowRecordsInGrid();
