@@ -471,10 +471,10 @@ void TForm1::SaveAs1Click(TObject*) {
     const std::string previous = SaveDialog1.FileName;
     if (!SaveDialog1.Execute(this)) return;
     const std::string path = SaveDialog1.FileName;
-    if (SaveUnitFile(path, *FImage) != TSaveResult::Saved) {
-        SaveDialog1.FileName = previous;
-        return;
-    }
+    // Save keeps its target until the new file is written; a write error escapes from here.
+    SaveDialog1.FileName = previous;
+    if (SaveUnitFile(path, *FImage) != TSaveResult::Saved) return;
+    SaveDialog1.FileName = path;
     SetCaption(path);
     SaveSettings(path);
 }

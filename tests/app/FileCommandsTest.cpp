@@ -2,6 +2,11 @@
 
 #include "tests/app/BlockCommandsFixture.h"
 
+#include <QAbstractButton>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
 using FileCommandsTest = BlockCommandsTest;
 
 // A value typed into a cell whose editor is still open belongs to the file it was typed into; opening
@@ -35,4 +40,45 @@ TEST_F(FileCommandsTest, OpeningAFileWhileAnEditorIsOpenKeepsTheNewFileAsRead) {
         EXPECT_TRUE(SameBytes(other, fixture::ReadBytes(Path("other.prm"))));
         window.reset();
     }
+}
+
+// A Save As that fails while writing is reported and leaves Save aimed where it was.
+TEST_F(FileCommandsTest, ASaveAsWriteFailureKeepsTheSaveTarget) {
+    if (!QFileInfo::exists(QStringLiteral("/dev/full"))) GTEST_SKIP() << "needs /dev/full";
+    OpenSample();
+    fixture::Bytes expected = sample;
+    Click(3, 3);
+    Type("7");
+    Click(6, 6);
+    SetField(expected, 3, 3, 7);
+
+    // A device that takes no bytes; the dialog asks before overwriting it, so its OK is pressed from the
+    // event loop, where the question can be answered in turn.
+    testsupport::AnswerNextModal([](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        if (!dialog) {
+            ADD_FAILURE() << "no file dialog";
+            return modal->close(), void();
+        }
+        dialog->selectFile(QStringLiteral("/dev/full"));
+        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+    });
+    testsupport::AnswerNextModal([](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (!box) {
+            ADD_FAILURE() << "no overwrite question";
+            return modal->close(), void();
+        }
+        box->button(QMessageBox::Yes)->click();
+    });
+    auto error = testsupport::AcceptNextMessage();
+    Shortcut(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    Activate();
+    EXPECT_EQ(*error, QString::fromUtf8("ｽﾄﾘｰﾑへの書き込みｴﾗｰ"));
+    EXPECT_EQ(window->windowTitle(), QString::fromStdString(Path("weapon.prm")));
+    EXPECT_EQ(ReadSettings(), Path("weapon.prm"));
+    ASSERT_EQ(window->SaveDialog1.FileName, Path("weapon.prm"));
+
+    Shortcut(Qt::Key_S);
+    EXPECT_TRUE(SameBytes(expected, fixture::ReadBytes(Path("weapon.prm"))));
 }
