@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QStyle>
 
+#include <algorithm>
+
 // The emblem lives in a static library's resources, which must be registered by hand.
 static void RegisterResources() {
     Q_INIT_RESOURCE(resources);
@@ -27,10 +29,13 @@ QFont DialogFont(const char* Family, int PixelSize, bool Bold = false) {
     return font;
 }
 
+// A label sizes itself to its text; the designed width fits the designed face, which may be narrower
+// than the face this system has.
 QLabel* PlaceLabel(QWidget* Parent, const char* Text, QRect Geometry, const QFont& Font) {
     auto* label = new QLabel(platform::U(Text), Parent);
-    label->setGeometry(Geometry);
     label->setFont(Font);
+    Geometry.setWidth(std::max(Geometry.width(), label->fontMetrics().horizontalAdvance(label->text())));
+    label->setGeometry(Geometry);
     return label;
 }
 

@@ -192,3 +192,21 @@ TEST_F(EditorTest, AboutShowsTheDialogModally) {
     EXPECT_TRUE(centred);
     EXPECT_FALSE(form.DialogAbout->isVisible());
 }
+
+// The labels keep their designed places; the Japanese faces this system has are wider than the
+// designed ones, so each label is as wide as its text needs, within the dialog.
+TEST(AboutDialog, EveryLabelShowsItsWholeText) {
+    app::TDialogAbout about;
+    const struct {
+        QLabel* label;
+        QPoint place;
+    } labels[] = {{about.Label1, {120, 16}}, {about.Label2, {112, 40}}, {about.Label3, {144, 64}},
+                  {about.Label4, {48, 96}},  {about.Label5, {56, 120}}};
+    for (const auto& l : labels) {
+        SCOPED_TRACE(l.label->text().toStdString());
+        EXPECT_EQ(l.label->pos(), l.place);
+        EXPECT_LE(l.label->fontMetrics().horizontalAdvance(l.label->text()), l.label->width());
+        EXPECT_LE(l.label->geometry().right(), about.width() - 1);
+    }
+    EXPECT_EQ(about.Label2->text(), QString::fromUtf8("ユニットエディタ"));
+}
