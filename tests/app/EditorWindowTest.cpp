@@ -200,8 +200,11 @@ TEST(AboutDialog, EveryLabelShowsItsWholeText) {
     const struct {
         QLabel* label;
         QPoint place;
-    } labels[] = {{about.Label1, {120, 16}}, {about.Label2, {112, 40}}, {about.Label3, {144, 64}},
-                  {about.Label4, {48, 96}},  {about.Label5, {56, 120}}};
+    } labels[] = {{about.Label1, {120, 16}},
+                  {about.Label2, {112, 40}},
+                  {about.Label3, {144, 64}},
+                  {about.Label4, {48, 96}},
+                  {about.Label5, {56, 120}}};
     for (const auto& l : labels) {
         SCOPED_TRACE(l.label->text().toStdString());
         EXPECT_EQ(l.label->pos(), l.place);
