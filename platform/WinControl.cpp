@@ -40,6 +40,19 @@ void TWinControl::KeyDown(WORD&, TShiftState) {}
 void TWinControl::KeyPress(char&) {}
 
 bool TWinControl::RouteKeyPress(QKeyEvent* Event) {
+    // A key press carrying several characters (some compose sequences) is routed one character at a
+    // time, so that each passes the character filter on its own.
+    const QString text = Event->text();
+    const bool onePair = text.size() == 2 && text[0].isHighSurrogate();
+    if (text.size() > 1 && !onePair) {
+        for (int i = 0; i < text.size(); ++i) {
+            const int length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+            QKeyEvent single(QEvent::KeyPress, 0, Event->modifiers() & Qt::ShiftModifier, text.mid(i, length));
+            RouteKeyPress(&single);
+            i += length - 1;
+        }
+        return true;
+    }
     const WORD key = VirtualKeyOf(*Event);
     const TShiftState shift = ShiftStateOf(*Event);
     // Alt+key belongs to the window's menus and navigation.

@@ -1,6 +1,7 @@
 #include "tests/grid/GridExWindow.h"
 
 #include <QClipboard>
+#include <QKeyEvent>
 
 using namespace platform;
 using gridtest::Cell;
@@ -131,6 +132,22 @@ TEST(InplaceEditExFilter, BackspaceWorksAndClipboardCharactersDoNotInNumberColum
     w.Edit(Text, "x", 1, 0);
     w.Press(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(w.EditorText(), "x77");
+}
+
+// Some compose sequences deliver several characters in one key press; each goes through the filter.
+TEST(InplaceEditExFilter, AKeyPressCarryingSeveralCharactersIsFilteredCharacterByCharacter) {
+    KindGrid w;
+    w.Show();
+    w.Edit(Byte, "", 0, 0);
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QStringLiteral("1a-2"));
+    QApplication::sendEvent(w.Editor(), &press);
+    EXPECT_EQ(w.EditorText(), "12");
+    EXPECT_EQ(w.Grid->Cells(Byte, 1), "12");
+
+    w.Edit(Name, "", 0, 0);
+    QKeyEvent japanese(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8("戦車"));
+    QApplication::sendEvent(w.Editor(), &japanese);
+    EXPECT_EQ(w.Grid->Cells(Name, 1), "\x90\xED\x8E\xD4");
 }
 
 TEST(InplaceEditExFilter, NameColumnTakesSixteenBytes) {
