@@ -4,6 +4,8 @@
 #include "app/ColumnCatalogue.h"
 #include "app/UDialogA.h"
 
+#include "platform/Exceptions.h"
+#include "platform/FileStream.h"
 #include "platform/NumberText.h"
 #include "platform/QtText.h"
 
@@ -407,11 +409,12 @@ void TForm1::LoadSettings() {
     if (!path.empty()) OpenDialog1.FileName = path;
 }
 
+// A settings file that cannot be written keeps its old content; nothing is shown.
 void TForm1::SaveSettings(const std::string& Path) {
-    FILE* file = std::fopen(FSettingsFileName.c_str(), "wt");
-    if (!file) return;
-    std::fwrite(Path.data(), 1, Path.size(), file);
-    std::fclose(file);
+    try {
+        platform::WriteFileBytes(FSettingsFileName, Path);
+    } catch (const platform::EStreamError&) {
+    }
 }
 
 // An open editor is closed first: closing it later, or Esc, would store its text in the new table.

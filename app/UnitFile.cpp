@@ -21,7 +21,7 @@ int FieldOffset(int Column) {
 TLoadResult ReadUnitFile(const std::string& Path, TUnitFileImage& Image) {
     std::string bytes;
     try {
-        bytes = platform::ReadFileBytes(Path);
+        bytes = platform::ReadFileBytes(Path, kUnitFileSize); // bytes past the layout are never used
     } catch (const platform::EStreamError&) {
         return TLoadResult::CannotBeOpened;
     }

@@ -167,16 +167,17 @@ void ReplaceRegularFile(const std::string& fileName, const std::string& target, 
 
 } // namespace
 
-std::string ReadFileBytes(const std::string& fileName) {
+std::string ReadFileBytes(const std::string& fileName, std::size_t maxBytes) {
     FileDescriptor file(OpenFile(fileName, O_RDONLY));
     struct stat info {};
     if (!file.Valid() || ::fstat(file.Get(), &info) != 0 || S_ISDIR(info.st_mode)) ThrowOpenError(fileName);
 
     std::string content;
-    if (S_ISREG(info.st_mode)) content.reserve(static_cast<std::size_t>(std::max<off_t>(info.st_size, 0)));
+    if (S_ISREG(info.st_mode))
+        content.reserve(std::min(maxBytes, static_cast<std::size_t>(std::max<off_t>(info.st_size, 0))));
     std::array<char, 65536> buffer;
-    for (;;) {
-        const ssize_t count = ::read(file.Get(), buffer.data(), buffer.size());
+    while (content.size() < maxBytes) {
+        const ssize_t count = ::read(file.Get(), buffer.data(), std::min(buffer.size(), maxBytes - content.size()));
         if (count < 0 && errno == EINTR) continue;
         if (count < 0) ThrowReadError();
         if (count == 0) break;

@@ -130,3 +130,8 @@ TEST(UnitFile, FieldValuesAreUnsignedLittleEndian) {
     for (int c = 1; c <= 46; ++c)
         EXPECT_EQ(FieldValue(FieldAddress(image->Records[9], c), c), fixture::ReadField(bytes, 9, c)) << c;
 }
+
+TEST(UnitFile, OnlyTheFilesBeginningIsReadFromADeviceThatNeverEnds) {
+    auto image = std::make_unique<TUnitFileImage>();
+    EXPECT_EQ(ReadUnitFile("/dev/zero", *image), TLoadResult::NotAUnitFile);
+}
