@@ -1,5 +1,6 @@
 #include "app/UDialogA.h"
 
+#include "platform/Graphics.h"
 #include "platform/QtText.h"
 
 #include <QGuiApplication>
@@ -19,16 +20,6 @@ namespace app {
 
 namespace {
 
-// The designed Japanese faces, with a CJK face this system has as the fallback.
-QFont DialogFont(const char* Family, int PixelSize, bool Bold = false) {
-    QFont font;
-    font.setFamilies(
-        {platform::U(Family), QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Serif CJK JP")});
-    font.setPixelSize(PixelSize);
-    font.setBold(Bold);
-    return font;
-}
-
 // A label sizes itself to its text; the designed width fits the designed face, which may be narrower
 // than the face this system has.
 QLabel* PlaceLabel(QWidget* Parent, const char* Text, QRect Geometry, const QFont& Font) {
@@ -47,20 +38,21 @@ TDialogAbout::TDialogAbout(QWidget* Parent) : QDialog(Parent) {
     setFixedSize(242, 178);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFont(DialogFont("ＭＳ Ｐゴシック", 12));
+    setFont(platform::DesignedFont("ＭＳ Ｐゴシック", 12));
 
     Image1 = new QLabel(this);
     Image1->setGeometry(16, 16, 77, 67);
     Image1->setPixmap(QPixmap(QStringLiteral(":/app/emblem.png")));
     Image1->setScaledContents(true);
-    Label1 = PlaceLabel(this, "Korvane", QRect(120, 16, 100, 16), DialogFont("ＭＳ Ｐゴシック", 16, true));
+    Label1 = PlaceLabel(this, "Korvane", QRect(120, 16, 100, 16),
+                        platform::DesignedFont("ＭＳ Ｐゴシック", 16, true));
     Label2 = PlaceLabel(this, "ユニットエディタ", QRect(112, 40, 112, 16),
-                        DialogFont("ＭＳ Ｐゴシック", 16, true));
-    Label3 = PlaceLabel(this, "ver. 0.90", QRect(144, 64, 72, 16), DialogFont("ＭＳ 明朝", 16));
-    Label4 =
-        PlaceLabel(this, "Data Editor 開発チーム", QRect(48, 96, 151, 16), DialogFont("ＭＳ Ｐ明朝", 16));
-    Label5 =
-        PlaceLabel(this, "連絡先: 同梱の README", QRect(56, 120, 140, 15), DialogFont("ＭＳ Ｐゴシック", 15));
+                        platform::DesignedFont("ＭＳ Ｐゴシック", 16, true));
+    Label3 = PlaceLabel(this, "ver. 0.90", QRect(144, 64, 72, 16), platform::DesignedFont("ＭＳ 明朝", 16));
+    Label4 = PlaceLabel(this, "Data Editor 開発チーム", QRect(48, 96, 151, 16),
+                        platform::DesignedFont("ＭＳ Ｐ明朝", 16));
+    Label5 = PlaceLabel(this, "連絡先: 同梱の README", QRect(56, 120, 140, 15),
+                        platform::DesignedFont("ＭＳ Ｐゴシック", 15));
 
     BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
     BitBtn1->setGeometry(72, 144, 97, 25);

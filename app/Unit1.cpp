@@ -6,6 +6,7 @@
 
 #include "platform/Exceptions.h"
 #include "platform/FileStream.h"
+#include "platform/Graphics.h"
 #include "platform/NumberText.h"
 #include "platform/QtText.h"
 
@@ -29,14 +30,6 @@ TMenuItem* AddItem(TMenuItem* Parent, const char* Name, const char* Caption, pla
     item->SetShortCut(ShortCut);
     item->SetEnabled(Enabled);
     return item;
-}
-
-QFont JapaneseFont(const char* Family) {
-    QFont font;
-    font.setFamilies(
-        {platform::U(Family), QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans Mono CJK JP")});
-    font.setPixelSize(12);
-    return font;
 }
 
 } // namespace
@@ -63,7 +56,7 @@ void TForm1::InitializeComponents() {
     setObjectName(QStringLiteral("Form1"));
     SetCaption("データファイルが開かれていません");
     resize(795, 538);
-    setFont(JapaneseFont("ＭＳ Ｐゴシック"));
+    setFont(platform::DesignedFont("ＭＳ Ｐゴシック", 12));
 
     TMenuItem& items = MainMenu1.Items;
     using platform::scAlt;
@@ -129,7 +122,7 @@ void TForm1::InitializeComponents() {
     StringGridEx1->SetOptions(platform::goFixedVertLine | platform::goFixedHorzLine | platform::goVertLine |
                               platform::goHorzLine | platform::goEditing | platform::goThumbTracking);
     StringGridEx1->setFocusPolicy(Qt::ClickFocus); // not a tab stop
-    StringGridEx1->setFont(JapaneseFont("ＭＳ ゴシック"));
+    StringGridEx1->setFont(platform::DesignedFont("ＭＳ ゴシック", 12));
     platform::SetControlShowHint(StringGridEx1, true);
     StringGridEx1->SetEnterKeyToMove(true);
     StringGridEx1->SetEnterTo(etDown);

@@ -10,6 +10,20 @@
 
 namespace platform {
 
+QFont DesignedFont(const char* Utf8Family, int PixelSize, bool Bold) {
+    const QString family = U(Utf8Family);
+    QString fallback = QStringLiteral("Noto Sans CJK JP");
+    if (family.contains(U("明朝")))
+        fallback = QStringLiteral("Noto Serif CJK JP");
+    else if (!family.contains(U("Ｐ")))
+        fallback = QStringLiteral("Noto Sans Mono CJK JP");
+    QFont font;
+    font.setFamilies({family, fallback, QStringLiteral("Noto Sans CJK JP")});
+    font.setPixelSize(PixelSize);
+    font.setBold(Bold);
+    return font;
+}
+
 QColor ToQColor(TColor Color, const QPalette& Palette) {
     if (Color & 0x80000000u) {
         switch (Color & 0xFF) {

@@ -26,6 +26,10 @@ constexpr TColor clHighlightText = 0x8000000E;
 constexpr TColor clBtnShadow = 0x80000010;
 constexpr TColor clBtnHighlight = 0x80000014;
 
+// A font of the designed Japanese face at a pixel size, falling back to the CJK face of this system that
+// is closest in kind: serif for Mincho, fixed pitch for the non-proportional Gothic.
+QFont DesignedFont(const char* Utf8Family, int PixelSize, bool Bold = false);
+
 // Resolves system colours through the palette.
 QColor ToQColor(TColor Color, const QPalette& Palette);
 
