@@ -98,21 +98,30 @@ void RowReader::SkipLineEnd() {
     }
 }
 
-// A doubled quote stands for one quote; the field ends at the first quote that is not doubled, or at the
-// end of the text. Line ends inside belong to the field, so a cell holding a line break reads back whole.
+// A doubled quote stands for one quote; the field ends at the first quote that is not doubled. Line ends
+// inside belong to the field, so a cell holding a line break reads back whole. A quote that is never
+// closed runs only to the end of its line, so one stray quote cannot swallow the rest of the file.
 std::string RowReader::ReadQuotedField() {
+    const std::size_t start = ++FPos;
     std::string field;
-    ++FPos;
     while (!AtEnd()) {
         const std::size_t quote = std::min(FText.find(Quote, FPos), FText.size());
         field.append(FText.substr(FPos, quote - FPos));
         FPos = quote;
         if (AtEnd()) break;
         ++FPos;
-        if (!At(Quote)) break;
+        if (!At(Quote)) return field;
         field += Quote;
         ++FPos;
     }
+    const std::size_t lineEnd = FText.find_first_of("\r\n", start);
+    if (lineEnd == std::string_view::npos) return field;
+    field.clear();
+    for (std::size_t i = start; i < lineEnd; ++i) {
+        field += FText[i];
+        if (FText[i] == Quote && i + 1 < lineEnd && FText[i + 1] == Quote) ++i;
+    }
+    FPos = lineEnd;
     return field;
 }
 

@@ -150,7 +150,7 @@ TEST(GridTextFile, ReadsFieldsAndLines) {
         {"\"ab\"cd,e", {{"ab", "cd", "e"}}}, // text after a closing quote is a new field
         {"\"a\" , b", {{"a", "b"}}},
         {"\"a\",,b", {{"a", "", "b"}}},
-        {"\"ab", {{"ab"}}}, // no closing quote: runs to the end
+        {"\"ab", {{"ab"}}}, // no closing quote: runs to the end of the line
         {"\"ab\"\"", {{"ab\""}}},
         {"a\"b,c", {{"a\"b", "c"}}}, // a quote inside a bare field is text
         {"a\rb\nc\r\nd", {{"a"}, {"b"}, {"c"}, {"d"}}},
@@ -162,7 +162,9 @@ TEST(GridTextFile, ReadsFieldsAndLines) {
         {"\0a"s, {}},
         {"\"a\0b\""s, {{"a"}}},
         {"\"a\r\nb\",c\r\nd", {{"a\r\nb", "c"}, {"d"}}}, // a line break inside quotes stays in the field
-        {"\"a\r\n", {{"a\r\n"}}},
+        {"\"a\r\n", {{"a"}}},                          // an unclosed quote ends with its line
+        {"\"a\"\"b\nc,d\r\ne", {{"a\"b"}, {"c", "d"}, {"e"}}}, // ... not swallowing later lines
+        {"x,\"a\rb", {{"x", "a"}, {"b"}}},
         {"\x83\x5C,\x95\x5C\x81\x40x", {{"\x83\x5C", "\x95\x5C\x81\x40x"}}},
     };
     for (const Case& c : cases) {
