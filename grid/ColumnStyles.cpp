@@ -1,7 +1,7 @@
 #include "grid/ColumnStyles.h"
 
 #include "grid/GridEx.h"
-#include "platform/Graphics.h"
+#include "platform/Colors.h"
 
 #include <algorithm>
 #include <cctype>

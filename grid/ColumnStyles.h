@@ -6,6 +6,7 @@
 
 #include "controls/NumEdit.h"
 #include "platform/Classes.h"
+#include "platform/Colors.h"
 
 #include <cstdint>
 #include <memory>
@@ -16,13 +17,6 @@ class TColumnStyles;
 
 // Kind of value a column holds.
 enum enRxColumnStyle : std::uint8_t { csCharacter, csMaskEdit, csNumeric, csReal, csList };
-
-namespace platform {
-// The platform's colour and alignment types (platform/Graphics.h), declared again here so that the
-// model needs no Qt; a differing declaration there fails to compile.
-using TColor = std::uint32_t;
-using TAlignment = std::uint8_t;
-} // namespace platform
 
 // Integer settings of a csNumeric column: notation while editing and for display, limits, decorations.
 class TRxKnNumeric : public platform::TPersistent {

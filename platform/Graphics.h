@@ -1,6 +1,8 @@
 #pragma once
 // Colours, fonts and the canvas that owner-drawn cells paint on.
 
+#include "platform/Colors.h"
+
 #include <QColor>
 #include <QFont>
 #include <QRect>
@@ -13,30 +15,12 @@ class QPalette;
 
 namespace platform {
 
-// 0x00BBGGRR is an explicit colour; 0x80000000 + n is system colour n.
-using TColor = std::uint32_t;
-constexpr TColor clBlack = 0x00000000;
-constexpr TColor clWhite = 0x00FFFFFF;
-constexpr TColor clNavy = 0x00800000;
-constexpr TColor clBtnFace = 0x8000000F;
-constexpr TColor clWindow = 0x80000005;
-constexpr TColor clWindowText = 0x80000008;
-constexpr TColor clHighlight = 0x8000000D;
-constexpr TColor clHighlightText = 0x8000000E;
-constexpr TColor clBtnShadow = 0x80000010;
-constexpr TColor clBtnHighlight = 0x80000014;
-
 // A font of the designed Japanese face at a pixel size, falling back to the CJK face of this system that
 // is closest in kind: serif for Mincho, fixed pitch for the non-proportional Gothic.
 QFont DesignedFont(const char* Utf8Family, int PixelSize, bool Bold = false);
 
 // Resolves system colours through the palette.
 QColor ToQColor(TColor Color, const QPalette& Palette);
-
-using TAlignment = std::uint8_t;
-constexpr TAlignment taLeftJustify = 0;
-constexpr TAlignment taRightJustify = 1;
-constexpr TAlignment taCenter = 2;
 
 // Rectangle with exclusive right and bottom.
 struct TRect {
