@@ -66,6 +66,7 @@ TEST_F(HintTest, SelectingACellBringsItsColumnBack) {
 
 TEST_F(HintTest, APressOutsideEveryCellLeavesNoHint) {
     window->resize(1400, 500); // room to the right of the last column
+    Rest(CellCentre(8, 2));
     QTest::mouseClick(Viewport(), Qt::LeftButton, {}, CellCentre(8, 2));
     platform::Application().Idle();
     EXPECT_EQ(Status(), Long(8));
